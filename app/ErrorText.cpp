@@ -1,0 +1,8 @@
+#include "app/ErrorText.h"
+
+QString errorReportText(const QString& message)
+{
+    if (!message.isEmpty() && message.back().unicode() > u'.')
+        return message + QLatin1Char('.');
+    return message;
+}
