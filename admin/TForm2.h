@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class Form2;
+}
+
+// The teacher's settings window.
+class TForm2 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm2(QWidget* parent = nullptr);
+    ~TForm2() override;
+
+private:
+    std::unique_ptr<Ui::Form2> ui;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+// One connection to the course database file. Both connections of the process open the
+// same file; a busy timeout lets them take turns instead of failing with "database is
+// locked".
+class Connection
+{
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // The file that open() opens. Changing it closes an open connection.
+    void setDatabasePath(const QString& path);
+    const QString& databasePath() const { return m_path; }
+
+    // Opens the file (never creates it). Does nothing when already open.
+    // Throws DataError with the engine's message when the file is missing or unusable.
+    void open();
+    void close();
+    bool isOpen() const { return m_db != nullptr; }
+
+    // The engine handle; null while closed.
+    sqlite3* handle() const { return m_db; }
+
+private:
+    QString m_path;
+    sqlite3* m_db = nullptr;
+};
