@@ -1,0 +1,59 @@
+#include "platform/ScriptedDialogs.h"
+
+#include <stdexcept>
+
+ScriptedDialogs::ScriptedDialogs()
+{
+    Dialogs::install(this);
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    Dialogs::install(nullptr);
+}
+
+void ScriptedDialogs::messageBox(const QString& text, const QString& caption, Icon icon)
+{
+    boxes.push_back({QStringLiteral("message"), text, caption, icon});
+}
+
+bool ScriptedDialogs::askYesNo(const QString& text, const QString& caption, Icon icon)
+{
+    boxes.push_back({QStringLiteral("yesno"), text, caption, icon});
+    if (yesNoAnswers.empty())
+        throw std::logic_error("ScriptedDialogs: no answer queued for a yes/no box");
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::inputQuery(const QString& caption, const QString& prompt,
+                                                   const QString& /*value*/, Echo /*echo*/)
+{
+    boxes.push_back({QStringLiteral("input"), prompt, caption, Icon::None});
+    if (inputAnswers.empty())
+        throw std::logic_error("ScriptedDialogs: no answer queued for an input box");
+    auto answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::chooseFile()
+{
+    boxes.push_back({QStringLiteral("file"), QString(), QString(), Icon::None});
+    if (fileAnswers.empty())
+        throw std::logic_error("ScriptedDialogs: no answer queued for a file dialog");
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+QStringList ScriptedDialogs::messages() const
+{
+    QStringList texts;
+    for (const Box& box : boxes) {
+        if (box.kind == QLatin1String("message"))
+            texts << box.text;
+    }
+    return texts;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QStringList>
+#include <QVector>
+
+#include <deque>
+
+// Dialogs for tests: records every box and answers from queues. Installs itself while
+// it lives. A question with no queued answer fails loudly instead of blocking.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    struct Box {
+        QString kind; // "message", "yesno", "input" or "file"
+        QString text;
+        QString caption;
+        Icon icon = Icon::None;
+    };
+
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    void messageBox(const QString& text, const QString& caption, Icon icon) override;
+    bool askYesNo(const QString& text, const QString& caption, Icon icon) override;
+    std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
+                                      const QString& value, Echo echo) override;
+    std::optional<QString> chooseFile() override;
+
+    std::deque<bool> yesNoAnswers;
+    std::deque<std::optional<QString>> inputAnswers;
+    std::deque<std::optional<QString>> fileAnswers;
+
+    QVector<Box> boxes;
+    // The texts of the message boxes shown so far, in order.
+    QStringList messages() const;
+    void clear() { boxes.clear(); }
+
+private:
+    Dialogs* m_previous = nullptr;
+};
