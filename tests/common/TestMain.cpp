@@ -1,5 +1,6 @@
-// One main for every test program: a QApplication on the offscreen platform, then GoogleTest.
-#include <QApplication>
+// One main for every test program: the reporting application on the offscreen platform,
+// then GoogleTest.
+#include "platform/ReportingApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    ReportingApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

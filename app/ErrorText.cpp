@@ -1,8 +1,0 @@
-#include "app/ErrorText.h"
-
-QString errorReportText(const QString& message)
-{
-    if (!message.isEmpty() && message.back().unicode() > u'.')
-        return message + QLatin1Char('.');
-    return message;
-}

@@ -1,0 +1,24 @@
+#include "platform/ErrorReport.h"
+
+#include "platform/Dialogs.h"
+
+namespace ErrorReport {
+
+QString text(const QString& message)
+{
+    if (!message.isEmpty() && message.back().unicode() > u'.')
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void show(const std::exception& error)
+{
+    show(QString::fromUtf8(error.what()));
+}
+
+void show(const QString& message)
+{
+    Dialogs::instance().showError(text(message));
+}
+
+} // namespace ErrorReport
