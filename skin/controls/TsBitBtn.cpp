@@ -1,0 +1,6 @@
+#include "skin/controls/TsBitBtn.h"
+
+TsBitBtn::TsBitBtn(QWidget* parent)
+    : QPushButton(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "skin/controls/TsButton.h"
+
+TsButton::TsButton(QWidget* parent)
+    : QPushButton(parent)
+{
+}

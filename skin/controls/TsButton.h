@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+
+// A skinned push button.
+// Until it paints itself from the skin it draws as the plain control; its skin section
+// comes from the layout.
+class TsButton : public QPushButton
+{
+    Q_OBJECT
+    Q_PROPERTY(QString SkinSection READ skinSection WRITE setSkinSection)
+public:
+    explicit TsButton(QWidget* parent = nullptr);
+
+    const QString& skinSection() const { return m_skinSection; }
+    void setSkinSection(const QString& section) { m_skinSection = section; }
+
+private:
+    QString m_skinSection;
+};

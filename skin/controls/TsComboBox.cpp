@@ -1,0 +1,6 @@
+#include "skin/controls/TsComboBox.h"
+
+TsComboBox::TsComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+}

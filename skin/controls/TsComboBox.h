@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QComboBox>
+#include <QString>
+
+// A skinned combo box.
+// Until it paints itself from the skin it draws as the plain control; its skin section
+// comes from the layout.
+class TsComboBox : public QComboBox
+{
+    Q_OBJECT
+    Q_PROPERTY(QString SkinSection READ skinSection WRITE setSkinSection)
+public:
+    explicit TsComboBox(QWidget* parent = nullptr);
+
+    const QString& skinSection() const { return m_skinSection; }
+    void setSkinSection(const QString& section) { m_skinSection = section; }
+
+private:
+    QString m_skinSection;
+};

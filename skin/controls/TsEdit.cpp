@@ -1,0 +1,6 @@
+#include "skin/controls/TsEdit.h"
+
+TsEdit::TsEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+}

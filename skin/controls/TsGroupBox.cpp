@@ -1,0 +1,6 @@
+#include "skin/controls/TsGroupBox.h"
+
+TsGroupBox::TsGroupBox(QWidget* parent)
+    : QGroupBox(parent)
+{
+}

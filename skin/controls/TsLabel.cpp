@@ -1,0 +1,6 @@
+#include "skin/controls/TsLabel.h"
+
+TsLabel::TsLabel(QWidget* parent)
+    : QLabel(parent)
+{
+}

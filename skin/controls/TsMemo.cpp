@@ -1,0 +1,6 @@
+#include "skin/controls/TsMemo.h"
+
+TsMemo::TsMemo(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+}
