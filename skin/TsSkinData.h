@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/CommonSkinIndexes.h"
 #include "skin/SkinIniFile.h"
 #include "skin/TsSkinTables.h"
 
@@ -23,6 +24,11 @@ struct TsSkinData
     QString SkinDescription;
 
     TsSkinTables tables;
+
+    // True while the manager announces a skin change and resolves the common indexes.
+    bool SkinChangeInProgress = false;
+    // Resolved by the manager after every load and removal.
+    CommonSkinIndexes commonIndexes;
 
     // The one skin state of the process.
     static TsSkinData& instance();
