@@ -55,7 +55,8 @@ TsSkinManager::TsSkinManager(QObject* owner)
     m_skinDirectory = QStringLiteral("c:\\Skins");
     m_active = true;
     m_skinnedPopups = true;
-    // FIXME: create the menu skinning object (TsSkinableMenus) here once menus are skinned.
+    // FIXME: create the menu skinning object (TsSkinableMenus) here once menus are skinned,
+    // and pass it the menus added to or removed from the manager's window while the skin is ready.
     state.ActiveManager = this;
 }
 
