@@ -37,9 +37,9 @@ int findPiece(const TsGeneralDataArray& sections, const Entries& entries, int se
 
 int FindSectionIndex(const TsGeneralDataArray& sections, const QString& name)
 {
-    const QString upper = name.toUpper();
+    // Section names are ASCII, where this equals comparing the upper-cased names.
     for (std::size_t i = 0; i < sections.size(); ++i) {
-        if (sections[i].SectionName.toUpper() == upper)
+        if (sections[i].SectionName.compare(name, Qt::CaseInsensitive) == 0)
             return int(i);
     }
     return -1;

@@ -140,7 +140,6 @@ void drawFrame(Canvas& c, int l, int t, int w, int h, const Frame& f, int maskTo
                 const int n = ringCount + inside;
                 colour = Rgb{int((r + insideColour.r * inside) / n), int((g + insideColour.g * inside) / n),
                              int((b + insideColour.b * inside) / n)};
-                colour = mix(colour, colour, 0);
             } else {
                 colour = Rgb{int(r / ringCount), int(g / ringCount), int(b / ringCount)};
             }
@@ -322,8 +321,8 @@ void drawTitleButtonBacks(Canvas& c)
     // Normal: nothing; hot: a soft golden ring; pressed: a dark ring.
     Frame none;
     none.radius = 3;
-    Frame hot = plateFrame(3, kPaleGold, kPaleGold, kPaleGold);
-    hot.fillInside = false;
+    Frame hot;
+    hot.radius = 3;
     hot.rings = {kPaleGold, kLightGold};
     Frame down;
     down.radius = 3;
