@@ -1,0 +1,23 @@
+#include "app/Fonts.h"
+
+namespace Fonts {
+
+void installSubstitutions()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Serif"),
+                               {QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+}
+
+QFont font(const QString& family, int pixelHeight, Weight weight)
+{
+    QFont result(family);
+    result.setPixelSize(pixelHeight);
+    result.setBold(weight == Weight::Bold);
+    return result;
+}
+
+} // namespace Fonts
