@@ -5,11 +5,11 @@ namespace Fonts {
 void installSubstitutions()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+                               QStringList() << QStringLiteral("DejaVu Sans") << QStringLiteral("Liberation Sans"));
     QFont::insertSubstitutions(QStringLiteral("MS Serif"),
-                               QStringList{QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")});
+                               QStringList() << QStringLiteral("DejaVu Serif") << QStringLiteral("Liberation Serif"));
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               QStringList{QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+                               QStringList() << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif"));
 }
 
 QFont font(const QString& family, int pixelHeight, Weight weight)
