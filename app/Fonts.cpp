@@ -1,5 +1,7 @@
 #include "app/Fonts.h"
 
+#include <QStringList>
+
 namespace Fonts {
 
 void installSubstitutions()
