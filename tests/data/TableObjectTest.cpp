@@ -166,6 +166,7 @@ TEST_F(TableObjectTest, UnchangedEditIsDroppedAndWritesNothing)
     ASSERT_TRUE(testing.locate("nom", QStringLiteral("1"), {}));
     testing.edit();
     testing.setFieldValue("otv", QStringLiteral("A")); // the value it already holds
+    testing.setFieldValue("nom1", 3);                   // the same number, as another type
     testing.next();
     EXPECT_EQ(db.scalar("SELECT otv FROM testing WHERE nom='1'").toString(), QStringLiteral("B"));
 
