@@ -203,3 +203,23 @@ TEST_F(NavigatorTest, AnEmptyBankReportsAnErrorInsteadOfShowingAQuestion)
     EXPECT_TRUE(memo()->toPlainText().isEmpty());
     EXPECT_TRUE(questionButton(1)->isEnabled());
 }
+
+TEST_F(NavigatorTest, AQuestionNumberThatIsNoNumberIsReported)
+{
+    fillBank(3);
+    exec("INSERT INTO testing VALUES ('1', 'три', NULL), ('2', NULL, NULL), ('3', ' 2', NULL)");
+    openWindows();
+    m_form9->show();
+    for (int slot : {1, 2}) {
+        m_dialogs->clear();
+        clickQuestion(slot);
+        ASSERT_EQ(m_dialogs->boxes.size(), 1) << "slot " << slot;
+        EXPECT_EQ(m_dialogs->boxes[0].icon, Dialogs::Icon::Error);
+        EXPECT_TRUE(memo()->toPlainText().isEmpty());
+        EXPECT_TRUE(questionButton(slot)->isEnabled());
+    }
+    m_dialogs->clear();
+    clickQuestion(3);
+    EXPECT_TRUE(m_dialogs->boxes.isEmpty());
+    EXPECT_EQ(memoLines().value(0), QStringLiteral("Вопрос 2"));
+}
