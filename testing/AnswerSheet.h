@@ -8,7 +8,8 @@ class TableObject;
 // The answer sheet of the fixed test: the records of `testing`, one per slot, each with
 // the slot number `nom` ("1" … "20"), the drawn question `nom1` and the chosen letter
 // `otv`. The bank is `test`, numbered by `nom` from 1 to its record count.
-// Every function throws the data layer's DataError and leaves the tables as far as it got.
+// The functions that work on the tables throw the data layer's DataError and leave them as
+// far as they got.
 namespace AnswerSheet {
 
 constexpr int kSlotCount = 20;
@@ -29,7 +30,8 @@ QString letterForIndex(int index);
 // The item index 0 … 4 of a stored letter (exact, case-sensitive); -1 for anything else.
 int indexForLetter(const QVariant& stored);
 
-// A slot counts when its letter is given and is exactly the bank's correct letter.
+// A slot counts when its letter is given and is exactly the bank's correct letter; an
+// unanswered slot never counts, not even against a question that has no key.
 bool isCorrect(const QVariant& chosen, const QVariant& key);
 
 // Walks the whole sheet from its first record and counts the correct slots. A slot whose
