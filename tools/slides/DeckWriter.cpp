@@ -80,16 +80,7 @@ bool DeckWriter::write(const QString& path)
                 paintBackground(painter);
                 const QString title = continued ? slide.title + QStringLiteral(" (продолжение)") : slide.title;
                 const qreal top = paintSlideTitle(painter, title);
-                // Take rows while they fit; a page always takes at least one row.
-                int to = from;
-                qreal y = top;
-                while (to < rows.size()) {
-                    const qreal need = (to == from ? 0 : gapBefore(rows[to])) + rows[to].height;
-                    if (to > from && y + need > kBodyBottom)
-                        break;
-                    y += need;
-                    ++to;
-                }
+                const int to = takeRows(rows, from, top);
                 paintRows(painter, rows, from, to, top);
                 paintFooter(painter, pageNumber);
                 from = to;
@@ -157,6 +148,36 @@ QVector<DeckWriter::Row> DeckWriter::layoutBody(const Slide& slide, QPaintDevice
         }
     }
     return rows;
+}
+
+// The rows from `from` that go on one page whose body starts at top. An item (a bullet with its
+// wrapped lines, a code block) moves to the next page whole when it does not fit; only an item
+// taller than a whole page is split. A page always takes at least one row.
+int DeckWriter::takeRows(const QVector<Row>& rows, int from, qreal top) const
+{
+    int to = from;
+    qreal y = top;
+    while (to < rows.size()) {
+        int end = to + 1;
+        while (end < rows.size() && !rows[end].startsItem)
+            ++end;
+        qreal need = to == from ? 0 : gapBefore(rows[to]);
+        for (int k = to; k < end; ++k)
+            need += rows[k].height;
+        if (y + need <= kBodyBottom) {
+            y += need;
+            to = end;
+            continue;
+        }
+        if (to > from)
+            break;
+        while (to < end && (to == from || y + rows[to].height <= kBodyBottom)) {
+            y += rows[to].height;
+            ++to;
+        }
+        break;
+    }
+    return to;
 }
 
 qreal DeckWriter::gapBefore(const Row& row) const

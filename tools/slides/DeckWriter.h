@@ -32,6 +32,7 @@ private:
 
     QVector<Row> layoutBody(const Slide& slide, QPaintDevice* device) const;
     QStringList wrap(const QString& text, const QFont& font, qreal width, QPaintDevice* device) const;
+    int takeRows(const QVector<Row>& rows, int from, qreal top) const;
     qreal gapBefore(const Row& row) const;
 
     void paintTitlePage(QPainter& painter) const;
