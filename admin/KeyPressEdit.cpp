@@ -20,9 +20,14 @@ QChar KeyPressEdit::typedCharacter(const QKeyEvent& event)
         return QChar(char16_t(13));
     case Qt::Key_Escape:
         return QChar(char16_t(27));
+    case Qt::Key_Tab:
+        return QChar(char16_t(9));
     default:
         break;
     }
+    // Function keys, arrows and Delete type nothing, whatever text the platform attaches.
+    if (key >= Qt::Key_Escape && key <= Qt::Key_unknown)
+        return QChar();
     const QString text = event.text();
     return text.isEmpty() ? QChar() : text.front();
 }
