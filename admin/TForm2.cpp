@@ -185,6 +185,7 @@ void TForm2::LoadQuestionIds()
     ui->Memo1->clear();
     ui->Label4->clear();
     ui->ComboBox1->setCurrentIndex(-1);
+    ui->ComboBox1->clearEditText();
     Query& q = query();
     q.setSql(Statements::selectQuestionIds());
     q.open();

@@ -66,6 +66,7 @@ void TForm4::PrepareNewQuestion()
     setWindowTitle(QStringLiteral("Добавление вопроса №") + QString::number(m_lastQuestionNumber + 1));
     ui->Memo1->setPlainText(QStringLiteral("Введите текст тестового вопроса с вариантами ответа"));
     ui->ComboBox1->setCurrentIndex(-1);
+    ui->ComboBox1->clearEditText();
 }
 
 void TForm4::Button1Click()

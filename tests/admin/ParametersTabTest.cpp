@@ -131,6 +131,25 @@ TEST_F(ParametersTab, TheGridShowsTheResultsWithTheirTitles)
     EXPECT_EQ(model->index(1, 0).data().toString(), QStringLiteral("O'Neil"));
     EXPECT_EQ(model->index(0, 2).data().toString(), QStringLiteral("85"));
     EXPECT_EQ(model->index(0, 4).data().toString(), QStringLiteral("09.12.2026 10:20:00"));
+
+    // Shown again on this tab: the topics are read first, the results last, so they stay.
+    form2->hide();
+    form2->show();
+    EXPECT_EQ(titles().value(0), QStringLiteral("Имя"));
+    EXPECT_EQ(grid()->model()->rowCount(), 2);
+}
+
+TEST_F(ParametersTab, AnUnreadableResultsTableIsReportedAndTheWindowStillShows)
+{
+    exec(QStringLiteral("DROP TABLE rezult"));
+    showPage(2);
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Error);
+    form2->hide();
+    form2->show();
+    EXPECT_TRUE(form2->isVisible());
+    EXPECT_TRUE(control<QWidget>(form2.get(), "TabSheet1")->isVisible());
+    EXPECT_EQ(dialogs.boxes.size(), 2);
 }
 
 TEST_F(ParametersTab, TheGridFollowsEveryLaterStatement)

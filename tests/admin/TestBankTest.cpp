@@ -77,6 +77,12 @@ TEST_F(TestBank, ChoosingANumberShowsTheQuestionAndItsLetter)
     EXPECT_EQ(number()->text(), QStringLiteral("2"));
     EXPECT_EQ(memo()->toPlainText(), QStringLiteral("Вопрос 2"));
     EXPECT_EQ(letterBox()->currentText(), QStringLiteral("D"));
+
+    // Reloading the list empties the editor, the letter box's text too.
+    form2->LoadQuestionIds();
+    EXPECT_EQ(letterBox()->currentText(), QString());
+    EXPECT_EQ(memo()->toPlainText(), QString());
+    EXPECT_EQ(number()->text(), QString());
 }
 
 TEST_F(TestBank, AKeyThatIsNoCapitalLetterLeavesTheLetterBoxAlone)
@@ -230,9 +236,11 @@ TEST_F(TestBank, ClosingTheDialogBringsTheListUpToDate)
 
     // Shown again, the dialog is prepared afresh.
     dialogMemo()->setPlainText(QStringLiteral("черновик"));
+    dialogLetterBox()->setEditText(QStringLiteral("x"));
     openDialog();
     EXPECT_EQ(form4->windowTitle(), QStringLiteral("Добавление вопроса №4"));
     EXPECT_EQ(dialogMemo()->toPlainText(), kDefaultText);
+    EXPECT_EQ(dialogLetterBox()->currentText(), QString());
 }
 
 TEST_F(TestBank, AQuestionWithoutItsKeyIsReported)
