@@ -24,8 +24,10 @@ void AdminFixture::SetUp()
     ASSERT_TRUE(schema.open(QIODevice::ReadOnly));
     ASSERT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &m_db), SQLITE_OK);
     sqlite3_busy_timeout(m_db, 5000);
+    exec(QStringLiteral("BEGIN"));
     exec(QString::fromUtf8(schema.readAll()));
     exec(QStringLiteral("INSERT INTO params (identifikator, vrem, kolvo, pas) VALUES (1, 15, 1, 1234)"));
+    exec(QStringLiteral("COMMIT"));
 
     ProgramFolder::setPathForTesting(m_dir.path());
     form1 = std::make_unique<TForm1>();
