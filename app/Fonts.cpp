@@ -7,9 +7,9 @@ namespace Fonts {
 void installSubstitutions()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               QStringList() << QStringLiteral("DejaVu Sans") << QStringLiteral("Liberation Sans"));
+                               QStringList() << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitutions(QStringLiteral("MS Serif"),
-                               QStringList() << QStringLiteral("DejaVu Serif") << QStringLiteral("Liberation Serif"));
+                               QStringList() << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif"));
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                QStringList() << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif"));
 }
