@@ -62,12 +62,21 @@ public:
     void deleteRecord();
 
 private:
-    // Implementation details are the data layer's own.
     struct Record {
         qint64 rowid = 0;
         QVector<QVariant> values;
     };
     int fieldIndex(const QString& field) const;
+    const Record* currentRecord() const;
+    void requireOpen() const;
+    void saveIfEditing();
+    void writeEdit();
+    void writeInsert();
+    Record readRecord(qint64 rowid) const;
+    QString quotedTable() const;
+    QString quotedField(int index) const;
+    const QVector<int>& sortedBy(int field);
+    void recordsChanged();
 
     Connection& m_connection;
     QString m_table;
@@ -77,5 +86,8 @@ private:
     int m_current = 0;
     bool m_eof = true;
     Record m_pending;
-    bool m_pendingChanged = false;
+    // The second order over the records that locate searches, kept until they change.
+    int m_sortField = -1;
+    QVector<int> m_sortOrder;
+    QVector<QString> m_foldedTexts;
 };
