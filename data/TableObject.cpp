@@ -29,26 +29,44 @@ bool sameValue(const QVariant& a, const QVariant& b)
 {
     if (a.isNull() || b.isNull())
         return a.isNull() == b.isNull();
+    if (isNumber(a) && isNumber(b))
+        return a.toDouble() == b.toDouble();
     return a.typeId() == b.typeId() && a == b;
 }
 
-bool matches(const QVariant& field, const QString& foldedField, const QVariant& value,
-             LocateOptions options)
+// What locate compares a field with, worked out once per search.
+struct LocateKey {
+    QVariant value;
+    QString text;
+    double number = 0;
+    bool isNumber = false;
+    bool ignoreCase = false;
+    bool partial = false;
+};
+
+LocateKey makeKey(const QVariant& value, LocateOptions options)
 {
-    if (value.isNull())
+    LocateKey key;
+    key.value = value;
+    key.ignoreCase = options.testFlag(LocateOption::CaseInsensitive);
+    key.partial = options.testFlag(LocateOption::PartialKey);
+    key.text = key.ignoreCase ? value.toString().toCaseFolded() : value.toString();
+    key.number = value.toString().toDouble(&key.isNumber);
+    return key;
+}
+
+bool matches(const QVariant& field, const QString& foldedField, const LocateKey& key)
+{
+    if (key.value.isNull())
         return field.isNull();
     if (field.isNull())
         return false;
-    const bool ignoreCase = options.testFlag(LocateOption::CaseInsensitive);
-    const bool partial = options.testFlag(LocateOption::PartialKey);
-    if (!partial && !ignoreCase && isNumber(field)) {
-        bool ok = false;
-        const double wanted = value.toString().toDouble(&ok);
-        return ok && field.toDouble() == wanted;
-    }
-    const QString text = ignoreCase ? foldedField : field.toString();
-    const QString wanted = ignoreCase ? value.toString().toCaseFolded() : value.toString();
-    return partial ? text.startsWith(wanted) : text == wanted;
+    if (!key.partial && !key.ignoreCase && isNumber(field))
+        return key.isNumber && field.toDouble() == key.number;
+    if (key.ignoreCase)
+        return key.partial ? foldedField.startsWith(key.text) : foldedField == key.text;
+    const QString text = field.toString();
+    return key.partial ? text.startsWith(key.text) : text == key.text;
 }
 
 } // namespace
@@ -226,8 +244,9 @@ bool TableObject::locate(const QString& field, const QVariant& value, LocateOpti
 {
     const int index = fieldIndex(field);
     saveIfEditing();
+    const LocateKey key = makeKey(value, options);
     for (const int row : sortedBy(index)) {
-        if (matches(m_records.at(row).values.at(index), m_foldedTexts.at(row), value, options)) {
+        if (matches(m_records.at(row).values.at(index), m_foldedTexts.at(row), key)) {
             m_current = row;
             m_eof = false;
             return true;

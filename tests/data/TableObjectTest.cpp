@@ -162,12 +162,14 @@ TEST_F(TableObjectTest, PendingEditIsSavedOnTheNextMove)
 TEST_F(TableObjectTest, UnchangedEditIsDroppedAndWritesNothing)
 {
     // A change made behind the table object's back shows whether the edit wrote the row.
-    db.exec("UPDATE testing SET otv='B' WHERE nom='1'");
+    db.exec("UPDATE testing SET otv='B', nom1=9 WHERE nom='1'");
     ASSERT_TRUE(testing.locate("nom", QStringLiteral("1"), {}));
     testing.edit();
     testing.setFieldValue("otv", QStringLiteral("A")); // the value it already holds
+    testing.setFieldValue("nom1", 3);                   // the same number, as another type
     testing.next();
     EXPECT_EQ(db.scalar("SELECT otv FROM testing WHERE nom='1'").toString(), QStringLiteral("B"));
+    EXPECT_EQ(db.scalar("SELECT nom1 FROM testing WHERE nom='1'").toInt(), 9);
 
     testing.first();
     testing.edit();
