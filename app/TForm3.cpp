@@ -22,6 +22,8 @@
 namespace {
 
 constexpr LocateOptions kTopicSearch = LocateOption::CaseInsensitive | LocateOption::PartialKey;
+// The height of a line in the selector's list.
+constexpr int kItemHeight = 20;
 
 // A window of the window set, as opposed to a message box, a dialog or a popup.
 bool isProgramForm(QWindow* window)
@@ -87,6 +89,7 @@ void TForm3::loadTopicList(TableObject& table)
     const int count = table.recordCount();
     for (int i = 0; i < count; ++i) {
         ui->sComboBox1->addItem(table.fieldAsString(QStringLiteral("name")));
+        ui->sComboBox1->setItemData(i, QSize(0, kItemHeight), Qt::SizeHintRole);
         table.next();
     }
     showPlaceholder();

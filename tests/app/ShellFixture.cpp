@@ -1,9 +1,11 @@
 #include "ShellFixture.h"
 
 #include "app/Globals.h"
+#include "app/Startup.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShellOpen.h"
 
+#include <QApplication>
 #include <QFile>
 
 #include <sqlite3.h>
@@ -11,6 +13,7 @@
 void ShellFixture::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
+    Startup::prepareApplication(*qApp);
     ProgramFolder::setPathForTesting(m_dir.path());
     BrowseMode = 0;
     ShellOpenForTesting::setOpener([this](const QString& file, const QString& parameters,

@@ -184,7 +184,6 @@ TEST(StartupTest, TheApplicationIsCalledУчебникAndCarriesTheIcon)
     const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
     for (int side : {16, 32, 48, 128})
         EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
-    qApp->setQuitOnLastWindowClosed(true);
 }
 
 TEST(PicturesTest, TheIconHoldsSixImages)
