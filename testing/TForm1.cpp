@@ -143,9 +143,9 @@ void TForm1::step(int delta)
     ui->Shape1->hide();
     m_position += delta;
     Button1Click();
-    const int stored = kLetters.indexOf(m_sheet.answerAt(m_position));
-    if (stored >= 0)
-        answer(stored);
+    const QString stored = m_sheet.answerAt(m_position);
+    if (!stored.isEmpty())
+        answer(int(kLetters.indexOf(stored)));
 }
 
 void TForm1::Button2Click()
