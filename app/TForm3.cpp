@@ -4,12 +4,14 @@
 #include "app/Globals.h"
 #include "app/TForm6.h"
 #include "app/TForm8.h"
+#include "admin/SettingsAccess.h"
 #include "app/WindowStyle.h"
 #include "data/TableObject.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShellOpen.h"
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
+#include "testing/TimedTestRegistration.h"
 #include "ui_TForm3.h"
 
 #include <QApplication>
@@ -130,15 +132,24 @@ void TForm3::N3Click()
 {
     if (!Form5)
         return;
-    WindowStyle::showWindow(*Form5);
-    if (auto* name = Form5->findChild<QLineEdit*>(QStringLiteral("sEdit1")))
-        name->clear();
+    Form5->openEmpty();
 }
 
 void TForm3::N5Click()
 {
     if (Form8)
         Form8->showManual();
+}
+
+void TForm3::N26Click()
+{
+    if (FormTimedTestRegistration)
+        FormTimedTestRegistration->openEmpty();
+}
+
+void TForm3::N27Click()
+{
+    SettingsAccess::open();
 }
 
 void TForm3::N6Click()

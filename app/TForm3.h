@@ -42,9 +42,11 @@ public slots:
     void N1Click();
     void N17Click();
     void N18Click();
-    // "Тестирование", "Руководство пользователя", "Выход".
+    // "Тестирование", "Руководство пользователя", "Контрольный тест", "Настройки", "Выход".
     void N3Click();
     void N5Click();
+    void N26Click();
+    void N27Click();
     void N6Click();
 
     void sComboBox1Change();

@@ -12,6 +12,7 @@
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TForm9.h"
+#include "testing/TimedTestRegistration.h"
 
 #include <QApplication>
 
@@ -43,6 +44,7 @@ void WindowSet::createWindows()
     runCreationHandler([] { Form8->FormCreate(); });
     make(Form9);
     make(Form5);
+    make(FormTimedTestRegistration);
 }
 
 // A creation handler's error is reported; the window stays, with the handler's later
