@@ -9,6 +9,8 @@
 #include "skin/controls/TsComboBox.h"
 #include "skin/controls/TsPanel.h"
 #include "testing/TForm5.h"
+#include "testing/TimedTestRegistration.h"
+#include "admin/TForm2.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -21,6 +23,8 @@
 #include <QTest>
 #include <QUrl>
 #include <QWebEngineView>
+
+#include <optional>
 
 namespace {
 
@@ -410,6 +414,36 @@ TEST_F(TForm3Test, TestingShowsTheRegistrationWithAnEmptyName)
     command("N3");
     EXPECT_TRUE(Form5->isVisible());
     EXPECT_TRUE(name->text().isEmpty());
+}
+
+TEST_F(TForm3Test, TheTimedTestAndTheSettingsOpenFromTheirOwnItems)
+{
+    restartWithRows(QStringLiteral("INSERT INTO params (identifikator, vrem, kolvo, pas) VALUES (1, 15, 1, 1234);"));
+    command("N26");
+    EXPECT_TRUE(FormTimedTestRegistration->isVisible());
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+
+    const struct {
+        const char* name;
+        std::optional<QString> typed;
+        bool opens;
+        QStringList messages;
+    } rows[] = {
+        {"cancelled", std::nullopt, false, {}},
+        {"wrong password", QStringLiteral("4321"), false, {QStringLiteral("Неправильный пароль!")}},
+        {"right password", QStringLiteral("1234"), true, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Form2->hide();
+        dialogs.clear();
+        dialogs.inputAnswers.push_back(row.typed);
+        command("N27");
+        ASSERT_FALSE(dialogs.boxes.isEmpty());
+        EXPECT_EQ(dialogs.boxes.front().kind, QStringLiteral("input"));
+        EXPECT_EQ(Form2->isVisible(), row.opens);
+        EXPECT_EQ(dialogs.messages(), row.messages);
+    }
 }
 
 TEST_F(TForm3Test, TheManualOpensAtItsFirstPageEveryTime)

@@ -7,6 +7,7 @@
 #include "app/TForm3.h"
 #include "app/TForm6.h"
 #include "app/TForm8.h"
+#include "testing/TimedTestRegistration.h"
 #include "platform/JpegReader.h"
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
