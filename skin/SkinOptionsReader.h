@@ -1,0 +1,37 @@
+#pragma once
+
+#include "skin/SkinIniFile.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// The read rules of an options file: a value that is missing or holds the unset marker is
+// looked up in the section named by PARENTCLASS, and so on up the chain. A chain that comes
+// back to a section already visited ends as unset.
+class SkinOptionsReader
+{
+public:
+    enum class Inheritance { None, ThroughParents };
+
+    SkinOptionsReader(const SkinIniFile& ini, Inheritance inheritance)
+        : m_ini(ini), m_inheritance(inheritance) {}
+
+    // An integer; missing, unreadable and -1 count as unset.
+    std::optional<int32_t> integer(const QString& section, const QString& key) const;
+    // A text; missing and the unset marker (compared without regard to case) count as unset.
+    std::optional<QString> text(const QString& section, const QString& key, const QString& unsetMarker) const;
+    // The section's own integer, never inherited; nothing when missing or unreadable.
+    std::optional<int32_t> ownInteger(const QString& section, const QString& key) const;
+
+    // The section named by this section's PARENTCLASS, or empty when it names none.
+    QString parentOf(const QString& section) const;
+
+private:
+    template <typename Read>
+    auto inherited(const QString& section, Read read) const -> decltype(read(section));
+
+    const SkinIniFile& m_ini;
+    Inheritance m_inheritance;
+};

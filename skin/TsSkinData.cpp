@@ -1,0 +1,7 @@
+#include "skin/TsSkinData.h"
+
+TsSkinData& TsSkinData::instance()
+{
+    static TsSkinData data;
+    return data;
+}
