@@ -2,6 +2,7 @@
 
 #include "skin/Bitmap24.h"
 #include "skin/PaintRows.h"
+#include "skin/TsParentCache.h"
 
 #include <QImage>
 #include <QPainter>
@@ -131,4 +132,20 @@ void BlendColorRect(Bitmap24& bitmap, PaintRect rect, int percent, int radius, i
                 p[ch] = uint8_t((channel[ch] * (255 - m[x]) + m[x] * p[ch]) >> 8);
         }
     }
+}
+
+void ApplyDisabledEffect(Bitmap24& bitmap, TsDisabledKind disabledKind, TColor backgroundColour, int offsetX,
+                         int offsetY, const TsParentCache& parentCache)
+{
+    if (disabledKind & dkGrayed)
+        MakeGrayscale(bitmap);
+    if (!(disabledKind & dkBlended))
+        return;
+    if (parentCache.usable()) {
+        const int x = parentCache.OffsetX + offsetX, y = parentCache.OffsetY + offsetY;
+        BlendTransparentImage(bitmap, 0, 0, 0xFF000000, 0.4, {x, y, x + bitmap.width(), y + bitmap.height()},
+                              *parentCache.Bitmap);
+        return;
+    }
+    BlendColorRect(bitmap, RectOfSize(bitmap.width(), bitmap.height()), 50, 0, 0, backgroundColour);
 }

@@ -31,3 +31,15 @@ void MakeGrayscale(Bitmap24& bitmap);
 // Mixes a colour into rect through a graded mask of nested rounded rectangles:
 // result := (colour × 255 + mask × (pixel − colour)) div 256.
 void BlendColorRect(Bitmap24& bitmap, PaintRect rect, int percent, int radius, int border, TColor colour);
+
+struct TsParentCache;
+
+// The set TsDisabledKind of dkBlended and dkGrayed.
+enum TsDisabledKindFlag : unsigned { dkBlended = 0x1, dkGrayed = 0x2 };
+using TsDisabledKind = unsigned;
+
+// The disabled look: grey, and/or 60 percent of the parent's background (or, without a
+// ready parent cache, half of backgroundColour) mixed in. offset is where the picture
+// lies in the parent's picture.
+void ApplyDisabledEffect(Bitmap24& bitmap, TsDisabledKind disabledKind, TColor backgroundColour, int offsetX,
+                         int offsetY, const TsParentCache& parentCache);

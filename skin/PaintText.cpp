@@ -1,6 +1,8 @@
 #include "skin/PaintText.h"
 
 #include "skin/Bitmap24.h"
+#include "skin/SkinLookups.h"
+#include "skin/TsSkinData.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -167,4 +169,15 @@ void FillSolidRect(QPainter& dc, PaintRect rect, TColor colour)
     dc.save();
     dc.fillRect(QRect(rect.Left, rect.Top, WidthOf(rect), HeightOf(rect)), ToQColor(colour));
     dc.restore();
+}
+
+void DrawSkinText(PaintCanvas& canvas, const QString& text, bool enabled, bool hot, int sectionIndex, unsigned format,
+                  PaintRect& rect)
+{
+    if (!enabled || !SectionIndexValid(sectionIndex)) {
+        DrawEmbossedText(canvas, text, enabled, format, rect);
+        return;
+    }
+    const TsGeneralData& section = TsSkinData::instance().tables.sections[std::size_t(sectionIndex)];
+    DrawContourText(canvas, text, true, hot ? section.HotFontColor : section.FontColor, format, rect);
 }

@@ -57,3 +57,8 @@ void DrawFocusFrame(PaintCanvas& canvas, PaintRect rect);
 
 // Solid fill of a rectangle of a painter's device; the painter's state is kept.
 void FillSolidRect(QPainter& dc, PaintRect rect, TColor colour);
+
+// Text in the colours of a section (FontColor, or HotFontColor when hot); for an invalid
+// section once in the canvas font's colour.
+void DrawSkinText(PaintCanvas& canvas, const QString& text, bool enabled, bool hot, int sectionIndex, unsigned format,
+                  PaintRect& rect);
