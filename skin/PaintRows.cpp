@@ -171,14 +171,23 @@ bool detectAvx2()
 
 } // namespace
 
+namespace {
+bool g_baselineOnly = false;
+}
+
 bool PaintRowsUseAvx2()
 {
 #ifdef VESTRON_PAINT_X86
     static const bool avx2 = detectAvx2();
-    return avx2;
+    return avx2 && !g_baselineOnly;
 #else
     return false;
 #endif
+}
+
+void PaintRowsUseBaselineOnly(bool baseline)
+{
+    g_baselineOnly = baseline;
 }
 
 void MixRow256(uint8_t* __restrict d, const uint8_t* __restrict s, unsigned level, std::size_t bytes)

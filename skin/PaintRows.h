@@ -33,3 +33,5 @@ void FillRowSolid(uint8_t* d, std::size_t pixels, uint8_t r, uint8_t g, uint8_t 
 
 // Whether the AVX2 kernels are in use on this processor.
 bool PaintRowsUseAvx2();
+// Tests and benchmarks: run the baseline (SSE2) kernels even where AVX2 is there.
+void PaintRowsUseBaselineOnly(bool baseline);
