@@ -21,8 +21,11 @@ uint32_t colorAddend(unsigned keep, uint8_t channel) { return (100 - keep) * cha
 void mixColorScalar(uint8_t* __restrict d, std::size_t bytes, std::size_t phase, unsigned keep,
                     const uint32_t add[3])
 {
-    for (std::size_t i = 0; i < bytes; ++i)
-        d[i] = uint8_t(RoundHalfEvenDiv100(d[i] * keep + add[(i + phase) % 3]));
+    std::size_t channel = phase % 3;
+    for (std::size_t i = 0; i < bytes; ++i) {
+        d[i] = uint8_t(RoundHalfEvenDiv100(d[i] * keep + add[channel]));
+        channel = channel == 2 ? 0 : channel + 1;
+    }
 }
 
 #ifdef VESTRON_PAINT_X86
@@ -80,83 +83,95 @@ __attribute__((target("avx2"))) std::size_t mixRow256Avx2(uint8_t* __restrict d,
     return i;
 }
 
-// n / 100 rounded half to even on 16-bit lanes (n <= 25500): q = (n + 50) / 100 through
-// a high multiply, less one where n + 50 is an exact multiple and q is odd.
-inline __m128i roundDiv100(__m128i n)
+// x = n + 49, n <= 25500: round half to even of n / 100 is (x + b) div 100 with b the
+// lowest bit of x div 100 (that bit only matters at ties, where it is the parity of
+// n div 100). Both divisions are a high multiply by 41944 and a shift by 6.
+inline __m128i roundDiv100Biased(__m128i x)
 {
-    const __m128i up = _mm_add_epi16(n, _mm_set1_epi16(50));
-    const __m128i q = _mm_srli_epi16(_mm_mulhi_epu16(up, _mm_set1_epi16(short(41944))), 6);
-    const __m128i rest = _mm_sub_epi16(up, _mm_mullo_epi16(q, _mm_set1_epi16(100)));
-    const __m128i tie = _mm_cmpeq_epi16(rest, _mm_setzero_si128());
-    return _mm_sub_epi16(q, _mm_and_si128(_mm_and_si128(tie, q), _mm_set1_epi16(1)));
+    const __m128i m = _mm_set1_epi16(short(41944));
+    const __m128i b = _mm_and_si128(_mm_srli_epi16(_mm_mulhi_epu16(x, m), 6), _mm_set1_epi16(1));
+    return _mm_srli_epi16(_mm_mulhi_epu16(_mm_add_epi16(x, b), m), 6);
 }
 
-__attribute__((target("avx2"))) inline __m256i roundDiv100Avx2(__m256i n)
+__attribute__((target("avx2"))) inline __m256i roundDiv100BiasedAvx2(__m256i x)
 {
-    const __m256i up = _mm256_add_epi16(n, _mm256_set1_epi16(50));
-    const __m256i q = _mm256_srli_epi16(_mm256_mulhi_epu16(up, _mm256_set1_epi16(short(41944))), 6);
-    const __m256i rest = _mm256_sub_epi16(up, _mm256_mullo_epi16(q, _mm256_set1_epi16(100)));
-    const __m256i tie = _mm256_cmpeq_epi16(rest, _mm256_setzero_si256());
-    return _mm256_sub_epi16(q, _mm256_and_si256(_mm256_and_si256(tie, q), _mm256_set1_epi16(1)));
+    const __m256i m = _mm256_set1_epi16(short(41944));
+    const __m256i b = _mm256_and_si256(_mm256_srli_epi16(_mm256_mulhi_epu16(x, m), 6), _mm256_set1_epi16(1));
+    return _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_add_epi16(x, b), m), 6);
 }
 
-// The addend of the 16-bit lane that unpacking puts byte `byteIndex` of a block into.
+// The addend (with the bias of 49) of every 16-bit lane after unpacking, for the three
+// blocks after which the colour pattern repeats. Unpack works within 128-bit lanes: the
+// low half takes bytes 0..7 and the high half bytes 8..15 of each 16-byte lane.
 struct AddendPattern
 {
     alignas(32) uint16_t lo[3][16];
     alignas(32) uint16_t hi[3][16];
 };
 
-// Blocks of `blockBytes` bytes repeat the colour every three blocks. Lane j of the low
-// half holds byte laneByte(j); within 128-bit lanes unpack takes bytes 0..7 (low) and
-// 8..15 (high) of each 16-byte lane.
 AddendPattern makeAddendPattern(std::size_t blockBytes, const uint32_t add[3])
 {
     AddendPattern p{};
     const std::size_t lanes = blockBytes / 2;
     for (std::size_t block = 0; block < 3; ++block) {
         for (std::size_t j = 0; j < lanes; ++j) {
-            const std::size_t lane128 = j / 8, within = j % 8;
-            const std::size_t loByte = block * blockBytes + lane128 * 16 + within;
-            p.lo[block][j] = uint16_t(add[loByte % 3]);
-            p.hi[block][j] = uint16_t(add[(loByte + 8) % 3]);
+            const std::size_t loByte = block * blockBytes + (j / 8) * 16 + j % 8;
+            p.lo[block][j] = uint16_t(add[loByte % 3] + 49);
+            p.hi[block][j] = uint16_t(add[(loByte + 8) % 3] + 49);
         }
     }
     return p;
 }
 
-std::size_t mixColorSse2(uint8_t* __restrict d, std::size_t bytes, unsigned keep, const uint32_t add[3])
+inline __m128i mixColor16(__m128i dv, __m128i k, __m128i addLo, __m128i addHi)
 {
-    const AddendPattern p = makeAddendPattern(16, add);
     const __m128i zero = _mm_setzero_si128();
+    const __m128i lo = _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(dv, zero), k), addLo);
+    const __m128i hi = _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(dv, zero), k), addHi);
+    return _mm_packus_epi16(roundDiv100Biased(lo), roundDiv100Biased(hi));
+}
+
+std::size_t mixColorSse2(uint8_t* __restrict d, std::size_t bytes, unsigned keep, const AddendPattern& p)
+{
     const __m128i k = _mm_set1_epi16(short(keep));
+    __m128i lo[3], hi[3];
+    for (int b = 0; b < 3; ++b) {
+        lo[b] = _mm_load_si128(reinterpret_cast<const __m128i*>(p.lo[b]));
+        hi[b] = _mm_load_si128(reinterpret_cast<const __m128i*>(p.hi[b]));
+    }
     std::size_t i = 0;
-    for (std::size_t block = 0; i + 16 <= bytes; i += 16, block = block == 2 ? 0 : block + 1) {
-        const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-        const __m128i lo = _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(dv, zero), k),
-                                         _mm_load_si128(reinterpret_cast<const __m128i*>(p.lo[block])));
-        const __m128i hi = _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(dv, zero), k),
-                                         _mm_load_si128(reinterpret_cast<const __m128i*>(p.hi[block])));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_packus_epi16(roundDiv100(lo), roundDiv100(hi)));
+    for (; i + 48 <= bytes; i += 48) {
+        for (int b = 0; b < 3; ++b) {
+            __m128i* at = reinterpret_cast<__m128i*>(d + i + 16 * b);
+            _mm_storeu_si128(at, mixColor16(_mm_loadu_si128(at), k, lo[b], hi[b]));
+        }
     }
     return i;
 }
 
-__attribute__((target("avx2"))) std::size_t mixColorAvx2(uint8_t* __restrict d, std::size_t bytes, unsigned keep,
-                                                          const uint32_t add[3])
+__attribute__((target("avx2"))) inline __m256i mixColor32(__m256i dv, __m256i k, __m256i addLo, __m256i addHi)
 {
-    const AddendPattern p = makeAddendPattern(32, add);
     const __m256i zero = _mm256_setzero_si256();
+    const __m256i lo = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), k), addLo);
+    const __m256i hi = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), k), addHi);
+    return _mm256_packus_epi16(roundDiv100BiasedAvx2(lo), roundDiv100BiasedAvx2(hi));
+}
+
+__attribute__((target("avx2"))) std::size_t mixColorAvx2(uint8_t* __restrict d, std::size_t bytes, unsigned keep,
+                                                          const AddendPattern& p)
+{
     const __m256i k = _mm256_set1_epi16(short(keep));
+    __m256i lo[3], hi[3];
+    for (int b = 0; b < 3; ++b) {
+        lo[b] = _mm256_load_si256(reinterpret_cast<const __m256i*>(p.lo[b]));
+        hi[b] = _mm256_load_si256(reinterpret_cast<const __m256i*>(p.hi[b]));
+    }
     std::size_t i = 0;
-    for (std::size_t block = 0; i + 32 <= bytes; i += 32, block = block == 2 ? 0 : block + 1) {
-        const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
-        const __m256i lo = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), k),
-                                            _mm256_load_si256(reinterpret_cast<const __m256i*>(p.lo[block])));
-        const __m256i hi = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), k),
-                                            _mm256_load_si256(reinterpret_cast<const __m256i*>(p.hi[block])));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i),
-                            _mm256_packus_epi16(roundDiv100Avx2(lo), roundDiv100Avx2(hi)));
+    for (; i + 96 <= bytes; i += 96) {
+        for (int b = 0; b < 3; ++b) {
+            __m256i* at = reinterpret_cast<__m256i*>(d + i + 32 * b);
+            _mm256_storeu_si256(at, mixColor32(_mm256_loadu_si256(at), k, lo[b], hi[b]));
+        }
     }
     return i;
 }
@@ -217,17 +232,25 @@ void MixRow768(uint8_t* __restrict d, const uint8_t* __restrict s, unsigned sum,
     }
 }
 
-void MixColorRow(uint8_t* __restrict d, std::size_t pixels, unsigned keep, uint8_t r, uint8_t g, uint8_t b)
+void MixColorRows(uint8_t* first, std::ptrdiff_t stride, int rows, std::size_t pixels, unsigned keep, uint8_t r,
+                  uint8_t g, uint8_t b)
 {
     const std::size_t bytes = pixels * 3;
-    if (keep >= 100)
+    if (keep >= 100 || rows <= 0)
         return;
     const uint32_t add[3] = {colorAddend(keep, b), colorAddend(keep, g), colorAddend(keep, r)};
-    std::size_t done = 0;
 #ifdef VESTRON_PAINT_X86
-    done = PaintRowsUseAvx2() ? mixColorAvx2(d, bytes, keep, add) : mixColorSse2(d, bytes, keep, add);
+    const bool avx2 = PaintRowsUseAvx2();
+    const AddendPattern pattern = makeAddendPattern(avx2 ? 32 : 16, add);
 #endif
-    mixColorScalar(d + done, bytes - done, done % 3, keep, add);
+    for (int y = 0; y < rows; ++y) {
+        uint8_t* d = first + y * stride;
+        std::size_t done = 0;
+#ifdef VESTRON_PAINT_X86
+        done = avx2 ? mixColorAvx2(d, bytes, keep, pattern) : mixColorSse2(d, bytes, keep, pattern);
+#endif
+        mixColorScalar(d + done, bytes - done, done % 3, keep, add);
+    }
 }
 
 void FillRowSolid(uint8_t* d, std::size_t pixels, uint8_t r, uint8_t g, uint8_t b)

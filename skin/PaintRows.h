@@ -12,10 +12,8 @@ inline uint32_t RoundHalfEvenDiv256(uint32_t n) { return (n + 127 + ((n >> 8) & 
 // Round half to even of n / 100 for 0 <= n <= 25500, as the vector code computes it.
 inline uint32_t RoundHalfEvenDiv100(uint32_t n)
 {
-    const uint32_t up = n + 50;
-    const uint32_t q = (up * 41944u) >> 22;
-    const uint32_t tieToOdd = (up - q * 100 == 0) & q;
-    return q - (tieToOdd & 1);
+    const uint32_t x = n + 49;
+    return ((x + (((x * 41944u) >> 22) & 1)) * 41944u) >> 22;
 }
 
 // d := rounded(s + (d - s) × level / 256), level 0..255.
@@ -24,9 +22,14 @@ void MixRow256(uint8_t* __restrict d, const uint8_t* __restrict s, unsigned leve
 // d := rounded(s + (d - s) × sum / 768), sum 0..765 (three transparency bytes).
 void MixRow768(uint8_t* __restrict d, const uint8_t* __restrict s, unsigned sum, std::size_t bytes);
 
-// Each channel := rounded(keep / 100 × channel + (1 − keep / 100) × colour), keep 0..100.
-// The row starts at a pixel boundary (blue, green, red).
-void MixColorRow(uint8_t* __restrict d, std::size_t pixels, unsigned keep, uint8_t r, uint8_t g, uint8_t b);
+// Each channel := rounded(keep / 100 × channel + (1 − keep / 100) × colour), keep 0..100,
+// on `rows` rows of `pixels` pixels, `stride` bytes apart, each starting at a pixel.
+void MixColorRows(uint8_t* first, std::ptrdiff_t stride, int rows, std::size_t pixels, unsigned keep, uint8_t r,
+                  uint8_t g, uint8_t b);
+inline void MixColorRow(uint8_t* d, std::size_t pixels, unsigned keep, uint8_t r, uint8_t g, uint8_t b)
+{
+    MixColorRows(d, 0, 1, pixels, keep, r, g, b);
+}
 
 // `pixels` pixels of one colour.
 void FillRowSolid(uint8_t* d, std::size_t pixels, uint8_t r, uint8_t g, uint8_t b);
