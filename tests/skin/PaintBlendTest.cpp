@@ -5,6 +5,7 @@
 #include "skin/PaintBlend.h"
 #include "skin/PaintCopy.h"
 #include "skin/PaintGradient.h"
+#include "skin/PaintRows.h"
 #include "skin/TsParentCache.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ namespace {
 constexpr int kRounds = 150;
 
 struct Sizes { int w, h; };
-const Sizes kSizes[] = {{1, 1}, {3, 2}, {17, 9}, {75, 25}, {40, 33}};
+const Sizes kSizes[] = {{1, 1}, {3, 2}, {17, 9}, {75, 25}, {97, 13}};
 
 PaintRgb rgbOf(uint32_t c) { return {uint8_t(c & 0xFF), uint8_t((c >> 8) & 0xFF), uint8_t((c >> 16) & 0xFF)}; }
 int channelOf(uint32_t colour, int c) { const PaintRgb rgb = rgbOf(colour); return c == 0 ? rgb.b : c == 1 ? rgb.g : rgb.r; }
@@ -57,12 +58,20 @@ RandomCase makeCase(std::mt19937& rng, int round)
     return c;
 }
 
+// Runs the row kernels on the baseline path for odd rounds, dispatched for even ones.
+struct PathForRound
+{
+    explicit PathForRound(int round) { PaintRowsUseBaselineOnly(round % 2 == 1); }
+    ~PathForRound() { PaintRowsUseBaselineOnly(false); }
+};
+
 } // namespace
 
 TEST(PaintBlend, BlendColorOverMatchesReferenceAndStaysInsideTheRectangle)
 {
     std::mt19937 rng(1);
     for (int round = 0; round < kRounds; ++round) {
+        const PathForRound path(round);
         RandomCase c = makeCase(rng, round);
         const PaintRect rect = randomRect(rng, c.dst.width(), c.dst.height());
         const int keep = int(rng() % 101);
@@ -83,6 +92,7 @@ TEST(PaintBlend, BlendBitmapOverMatchesReferenceForEqualAndUnequalBytes)
 {
     std::mt19937 rng(2);
     for (int round = 0; round < kRounds; ++round) {
+        const PathForRound path(round);
         RandomCase c = makeCase(rng, round);
         const uint32_t t = round % 3 == 0 ? rng() & 0xFFFFFF : (rng() & 0xFF) * 0x010101u;
         const int sum = int((t & 0xFF) + ((t >> 8) & 0xFF) + ((t >> 16) & 0xFF));
@@ -102,6 +112,7 @@ TEST(PaintBlend, BlendBitmapsMixesOnlyPicturesOfEqualSize)
 {
     std::mt19937 rng(3);
     for (int round = 0; round < 40; ++round) {
+        const PathForRound path(round);
         Bitmap24 dst = randomPicture(rng, 5 + round, 3 + round % 7), src = randomPicture(rng, 5 + round, 3 + round % 7);
         const int level = int(rng() % 1000) - 100; // only the low byte counts
         Bitmap24 expected = dst;

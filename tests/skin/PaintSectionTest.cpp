@@ -306,13 +306,33 @@ TEST(PaintBorder, CellsCoverTheRectangleExactlyForEveryKindOfPiece)
                     ++covered[std::size_t(y - r.Top) * w + (x - r.Left)];
                 }
         }
-        const bool centreFilled = fill && !(p.ImageCount >= 1 && p.MaskType == 0 && p.BorderWidth != 0) ;
+        const bool centreFilled = fill && !(p.ImageCount >= 1 && p.MaskType == 0 && p.BorderWidth != 0);
+        // The border ring: the top-left corner gives the near widths, the bottom-right one the far.
+        const std::vector<BorderCell> ring = BorderCells(p, r, state, false);
+        int left = 0, top = 0, right = 0, bottom = 0;
+        for (const BorderCell& c : ring) {
+            if (c.kind != BorderCellKind::Corner)
+                continue;
+            if (c.dst.Left == r.Left && c.dst.Top == r.Top) {
+                left = WidthOf(c.dst);
+                top = HeightOf(c.dst);
+            }
+            if (c.dst.Right == r.Right && c.dst.Bottom == r.Bottom) {
+                right = WidthOf(c.dst);
+                bottom = HeightOf(c.dst);
+            }
+        }
+        ASSERT_GT(left, 0);
+        ASSERT_GT(right, 0);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const int cell = covered[std::size_t(y) * w + x];
                 ASSERT_LE(cell, 1) << "round " << round << " overlap at " << x << "," << y;
-                if (centreFilled) {
+                const bool inRing = x < left || y < top || x >= w - right || y >= h - bottom;
+                if (centreFilled || inRing) {
                     ASSERT_EQ(cell, 1) << "round " << round << " gap at " << x << "," << y;
+                } else {
+                    ASSERT_EQ(cell, 0) << "round " << round << " centre painted at " << x << "," << y;
                 }
             }
     }
