@@ -255,17 +255,16 @@ void MixColorRows(uint8_t* first, std::ptrdiff_t stride, int rows, std::size_t p
 
 void FillRowSolid(uint8_t* d, std::size_t pixels, uint8_t r, uint8_t g, uint8_t b)
 {
-    if (pixels == 0)
-        return;
-    d[0] = b;
-    d[1] = g;
-    d[2] = r;
-    // Double the painted part until the row is full: few calls, each a block copy.
-    const std::size_t bytes = pixels * 3;
-    std::size_t filled = 3;
-    while (filled < bytes) {
-        const std::size_t chunk = filled < bytes - filled ? filled : bytes - filled;
-        std::memcpy(d + filled, d, chunk);
-        filled += chunk;
+    // Sixteen pixels make 48 bytes; a fixed-size copy of them becomes three vector stores.
+    uint8_t block[48];
+    for (int i = 0; i < 48; i += 3) {
+        block[i] = b;
+        block[i + 1] = g;
+        block[i + 2] = r;
     }
+    const std::size_t bytes = pixels * 3;
+    std::size_t i = 0;
+    for (; i + 48 <= bytes; i += 48)
+        std::memcpy(d + i, block, 48);
+    std::memcpy(d + i, block, bytes - i);
 }
