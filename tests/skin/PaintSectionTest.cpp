@@ -11,6 +11,7 @@
 #include "skin/SkinValues.h"
 #include "skin/TsParentCache.h"
 
+#include <QPainter>
 #include <QRegion>
 
 #include <gtest/gtest.h>
@@ -435,4 +436,38 @@ TEST(PaintImagePiece, FramesOfOwnPicturesAndPartsLeftOfThePictureAreCut)
     DrawImagePiece(picture, 0, 0, 0, nothing, 1);
     DrawImagePiece(picture, 0, 0, 0, -1, 1);
     EXPECT_TRUE(picture == before);
+}
+
+TEST(PaintSection, ScrollPartsUseTheGivenPiecesAndNeverJpegPatterns)
+{
+    TablesScope scope(programSections());
+    Bitmap24 byName = filledPicture(30, 20, 0), byIndex = filledPicture(30, 20, 0), none = filledPicture(30, 20, 0);
+    PaintSectionWithBorders(Patterned, "PATTERNED", EmptyParentCache(), byName, {}, {0, 0, 30, 20}, 0, true);
+    PaintScrollPart(Patterned, -1, 3, byIndex, {}, {0, 0, 30, 20}, 0, true, EmptyParentCache(), "PATTERNED", -1);
+    EXPECT_TRUE(byIndex == byName);
+    // Without a pattern piece the image share is the plain colour, mixed like the rest.
+    PaintScrollPart(Patterned, -1, -1, none, {}, {0, 0, 30, 20}, 0, true, EmptyParentCache(), "PATTERNED", -1);
+    EXPECT_FALSE(none == byName);
+    // With a border index the border is painted over the background.
+    Bitmap24 bordered = filledPicture(30, 20, 0);
+    PaintScrollPart(Patterned, 2, 3, bordered, {}, {0, 0, 30, 20}, 0, true, EmptyParentCache(), "PATTERNED", -1);
+    const Bitmap24& master = TsSkinData::instance().tables.masterBitmap;
+    EXPECT_EQ(bordered.pixel(15, 0), master.pixel(153 + 12 + (15 - 12) % 12, 0));
+}
+
+TEST(PaintSection, ToDcPaintsTheWholeSectionAtTheRectangleCorner)
+{
+    TablesScope scope(programSections());
+    Bitmap24 expected = filledPicture(40, 20, 0);
+    PaintWholeSection(Edit, "EDIT", expected, {}, 0, true, EmptyParentCache());
+    QImage target(60, 40, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    QPainter dc(&target);
+    PaintSectionToDC(Edit, "EDIT", EmptyParentCache(), dc, {}, {10, 5, 50, 25}, 0, true);
+    PaintSectionToDC(Edit, "EDIT", EmptyParentCache(), dc, {}, {-1, 5, 50, 25}, 0, true);
+    dc.end();
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(target.pixelColor(10 + x, 5 + y), ToQColor(expected.pixel(x, y))) << x << "," << y;
+    EXPECT_EQ(target.pixelColor(9, 5), QColor(Qt::black));
 }
