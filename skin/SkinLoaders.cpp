@@ -271,12 +271,19 @@ QString oldSkinFormatMessage()
 
 std::optional<TsMaskData> parsePieceValue(const QString& value)
 {
-    static const QRegularExpression wordSeparators(QStringLiteral("[ ()]+"));
+    // The numbers are taken from the parenthesised groups, so blanks inside them do no harm;
+    // without parentheses the words are split at blanks.
+    static const QRegularExpression group(QStringLiteral("\\(([^()]*)\\)"));
+    static const QRegularExpression blanks(QStringLiteral("[ ()]+"));
     static const QRegularExpression numberSeparators(QStringLiteral("[, ]+"));
-    const QStringList words = value.split(wordSeparators, Qt::SkipEmptyParts);
-    if (words.size() < 2)
+    QStringList words;
+    for (QRegularExpressionMatchIterator it = group.globalMatch(value); it.hasNext();)
+        words << it.next().captured(1);
+    if (words.isEmpty())
+        words = value.split(blanks, Qt::SkipEmptyParts).mid(1);
+    if (words.isEmpty())
         return std::nullopt;
-    const QStringList rect = words[1].split(numberSeparators, Qt::SkipEmptyParts);
+    const QStringList rect = words[0].split(numberSeparators, Qt::SkipEmptyParts);
     if (rect.size() < 4)
         return std::nullopt;
     int32_t r[4];
@@ -286,7 +293,7 @@ std::optional<TsMaskData> parsePieceValue(const QString& value)
             return std::nullopt;
         r[i] = *n;
     }
-    const QStringList counts = words.size() > 2 ? words[2].split(numberSeparators, Qt::SkipEmptyParts) : QStringList();
+    const QStringList counts = words.size() > 1 ? words[1].split(numberSeparators, Qt::SkipEmptyParts) : QStringList();
     auto count = [&](int i, int32_t fallback) {
         return i < counts.size() ? parseSkinInteger(counts[i]).value_or(fallback) : fallback;
     };
