@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -75,11 +76,14 @@ void CopyThroughMask(Bitmap24& dst, int dstX, int dstY, const Bitmap24& src, Pai
 {
     if (maskOffset < 0)
         return;
-    // Source rows must lie above pictureRows and have their mask row inside the source.
-    const int rows = std::min(pictureRows, src.height() - maskOffset);
+    // Source rows lie above pictureRows. A piece may reach below its picture (the glyphs
+    // of the program's skin do): rows whose mask row is missing are drawn with mask 0,
+    // that is opaque except for magenta.
+    const int rows = std::min(pictureRows, src.height());
     const PaintPlacement place = PlaceRect(srcRect, src.width(), std::max(rows, 0), dstX, dstY, dst.width(), dst.height());
     if (place.isEmpty())
         return;
+    const std::vector<uint8_t> noMask(std::size_t(WidthOf(place.dst)) * 3, 0);
     const bool showParent = parentCache.usable();
     const bool faint = drawMode != 1;
     const int width = WidthOf(place.dst);
@@ -87,7 +91,8 @@ void CopyThroughMask(Bitmap24& dst, int dstX, int dstY, const Bitmap24& src, Pai
         const int y = place.dst.Top + row;
         uint8_t* d = dst.scanLine(y) + place.dst.Left * 3;
         const uint8_t* s = src.scanLine(place.srcTop + row) + place.srcLeft * 3;
-        const uint8_t* m = src.scanLine(place.srcTop + row + maskOffset) + place.srcLeft * 3;
+        const int maskRow = place.srcTop + row + maskOffset;
+        const uint8_t* m = maskRow < src.height() ? src.scanLine(maskRow) + place.srcLeft * 3 : noMask.data();
         for (int x = 0; x < width; ++x, d += 3, s += 3, m += 3) {
             if (isMagenta(s)) {
                 if (showParent)

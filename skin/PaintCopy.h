@@ -26,7 +26,8 @@ enum class MagentaWithoutParent { Skip, Blend };
 // One rectangle copied through a mask that lies `maskOffset` rows below each source row:
 // d := ((d − s) × m + s × 256) div 256 in 16 bits, m the mask byte of the same channel,
 // replaced by min(m + 100, 255) when drawMode is not 1. Only source rows above
-// `pictureRows` are copied (their mask rows must exist too). A magenta source pixel
+// `pictureRows` are copied; a row whose mask row lies below the source counts as mask 0
+// (the picture shows). A magenta source pixel
 // shows the parent when the cache is ready, else follows `magenta`.
 void CopyThroughMask(Bitmap24& dst, int dstX, int dstY, const Bitmap24& src, PaintRect srcRect, int maskOffset,
                      int pictureRows, int drawMode, const TsParentCache& parentCache, MagentaWithoutParent magenta);

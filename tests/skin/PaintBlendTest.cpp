@@ -392,3 +392,19 @@ TEST(PaintGradient, StepsOverAHundredPercentStayInsideTheRectangle)
     for (int y = 10; y < 20; ++y)
         ASSERT_EQ(picture.pixel(0, y), 0x123456u) << "row " << y;
 }
+
+TEST(PaintCopy, RowsWhoseMaskLiesBelowThePictureAreDrawnOpaque)
+{
+    // Regression: the check and radio glyphs of the program's skin reach below the master
+    // bitmap; their lower picture rows have no mask and must still be drawn.
+    Bitmap24 src(2, 3);
+    src.fill(0x405060);
+    src.setPixel(0, 2, 0xFFFFFF); // the mask of row 0 only
+    src.setPixel(1, 2, 0xFFFFFF);
+    Bitmap24 dst(2, 3);
+    dst.fill(0x000000);
+    CopyThroughMask(dst, 0, 0, src, {0, 0, 2, 3}, 2, 3, 1, EmptyParentCache(), MagentaWithoutParent::Skip);
+    EXPECT_EQ(dst.pixel(0, 0), 0x000000u) << "mask 255: (0 × 255 + s) div 256 = 0";
+    EXPECT_EQ(dst.pixel(0, 1), 0x405060u);
+    EXPECT_EQ(dst.pixel(1, 2), 0xFFFFFFu);
+}
