@@ -121,14 +121,25 @@ QString FitTextWithEllipsis(const PaintCanvas& canvas, const QString& text, int 
     const QFontMetrics metrics(canvas.font);
     if (metrics.horizontalAdvance(text) <= maxWidth)
         return text;
+    // The longest start of the text that fits with "..." after it; widths grow with the
+    // length, so a binary search over the length finds it.
     const QString ellipsis = QStringLiteral("...");
-    QString shortened = text;
-    while (!shortened.isEmpty()) {
-        shortened.chop(shortened.size() >= 2 && shortened.back().isLowSurrogate() ? 2 : 1);
-        if (!shortened.isEmpty() && metrics.horizontalAdvance(shortened + ellipsis) <= maxWidth)
-            return shortened + ellipsis;
+    auto fits = [&](qsizetype length) { return metrics.horizontalAdvance(text.left(length) + ellipsis) <= maxWidth; };
+    qsizetype low = 0, high = text.size() - 1; // fits(low) is assumed, fits(high + 1) known false
+    if (!fits(1))
+        return {};
+    low = 1;
+    while (low < high) {
+        const qsizetype mid = low + (high - low + 1) / 2;
+        if (fits(mid))
+            low = mid;
+        else
+            high = mid - 1;
     }
-    return {};
+    // Never split a surrogate pair.
+    if (low > 1 && text.at(low - 1).isHighSurrogate())
+        --low;
+    return text.left(low) + ellipsis;
 }
 
 QSize MeasureText(const QFont& font, const QString& text)
