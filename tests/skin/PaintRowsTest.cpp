@@ -98,8 +98,6 @@ TEST_P(BothPaths, MixColorRowEqualsRoundedRealMixForEveryKeepAndByte)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, BothPaths, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Baseline" : "Dispatched"; });
 
 TEST(PaintRows, GradientChannelIsTheExactRoundedLinearValue)
 {
@@ -113,9 +111,10 @@ TEST(PaintRows, GradientChannelIsTheExactRoundedLinearValue)
     EXPECT_EQ(GradientChannel(2, 1, 3, 6), 2);
 }
 
-TEST(PaintRows, FillRowSolidWritesExactlyThePixels)
+TEST_P(BothPaths, FillRowSolidWritesExactlyThePixels)
 {
-    for (std::size_t pixels : {std::size_t(0), std::size_t(1), std::size_t(2), std::size_t(7), std::size_t(1920)}) {
+    for (std::size_t pixels : {std::size_t(0), std::size_t(1), std::size_t(2), std::size_t(7), std::size_t(33),
+                               std::size_t(1920)}) {
         std::vector<uint8_t> row(pixels * 3 + 6, 0xAA);
         FillRowSolid(row.data(), pixels, 1, 2, 3);
         for (std::size_t i = 0; i < pixels * 3; ++i)
@@ -124,3 +123,6 @@ TEST(PaintRows, FillRowSolidWritesExactlyThePixels)
             ASSERT_EQ(row[i], 0xAA);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, BothPaths, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Baseline" : "Dispatched"; });
