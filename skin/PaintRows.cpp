@@ -1,5 +1,7 @@
 #include "skin/PaintRows.h"
 
+#include "skin/PaintSharedState.h"
+
 #include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -186,15 +188,11 @@ bool detectAvx2()
 
 } // namespace
 
-namespace {
-bool g_baselineOnly = false;
-}
-
 bool PaintRowsUseAvx2()
 {
 #ifdef VESTRON_PAINT_X86
     static const bool avx2 = detectAvx2();
-    return avx2 && !g_baselineOnly;
+    return avx2 && !PaintRowsBaselineOnly();
 #else
     return false;
 #endif
@@ -202,7 +200,7 @@ bool PaintRowsUseAvx2()
 
 void PaintRowsUseBaselineOnly(bool baseline)
 {
-    g_baselineOnly = baseline;
+    SetPaintRowsBaselineOnly(baseline);
 }
 
 void MixRow256(uint8_t* __restrict d, const uint8_t* __restrict s, unsigned level, std::size_t bytes)

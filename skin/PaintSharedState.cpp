@@ -2,6 +2,7 @@
 
 namespace {
 TColor g_sharedParentColor = clTransparentMagenta;
+bool g_paintRowsBaselineOnly = false;
 }
 
 TColor SharedParentColor()
@@ -12,4 +13,14 @@ TColor SharedParentColor()
 void SetSharedParentColor(TColor color)
 {
     g_sharedParentColor = color;
+}
+
+bool PaintRowsBaselineOnly()
+{
+    return g_paintRowsBaselineOnly;
+}
+
+void SetPaintRowsBaselineOnly(bool baseline)
+{
+    g_paintRowsBaselineOnly = baseline;
 }

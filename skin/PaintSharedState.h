@@ -2,8 +2,9 @@
 
 #include "skin/PaintColor.h"
 
-// The skin engine's one piece of process-wide painting state: the shared parent
-// colour. While it is not magenta, the final plain fill of a section fill uses it
+// The process-wide state of the painting routines, all in this one place.
+
+// The shared parent colour. While it is not magenta, the final plain fill of a section fill uses it
 // instead of the section's colour (the radio button paints on its parent's colour).
 TColor SharedParentColor();
 void SetSharedParentColor(TColor color);
@@ -17,3 +18,8 @@ public:
     SharedParentColorScope(const SharedParentColorScope&) = delete;
     SharedParentColorScope& operator=(const SharedParentColorScope&) = delete;
 };
+
+// Tests and benchmarks only: the row kernels take the baseline (SSE2) path even where
+// AVX2 is there.
+bool PaintRowsBaselineOnly();
+void SetPaintRowsBaselineOnly(bool baseline);
