@@ -2,6 +2,7 @@
 
 #include "admin/ResultsModel.h"
 #include "admin/SettingsPassword.h"
+#include "admin/ShowHandler.h"
 #include "admin/TForm4.h"
 #include "app/Fonts.h"
 #include "app/Globals.h"
@@ -9,13 +10,11 @@
 #include "data/Query.h"
 #include "data/Statements.h"
 #include "platform/Dialogs.h"
-#include "platform/ErrorReport.h"
 #include "testing/TForm1.h"
 #include "ui_TForm2.h"
 
 #include <QHeaderView>
 
-#include <exception>
 #include <limits>
 #include <optional>
 
@@ -84,14 +83,8 @@ Query& TForm2::query()
 
 void TForm2::setVisible(bool visible)
 {
-    if (visible && !isVisible()) {
-        // The window shows even when its showing handler fails, as the error report says.
-        try {
-            emit showing();
-        } catch (const std::exception& error) {
-            ErrorReport::show(error);
-        }
-    }
+    if (visible && !isVisible())
+        ShowHandler::runReported([this] { emit showing(); });
     QWidget::setVisible(visible);
 }
 

@@ -1,5 +1,6 @@
 #include "admin/TForm4.h"
 
+#include "admin/ShowHandler.h"
 #include "admin/TForm2.h"
 #include "app/Fonts.h"
 #include "app/Globals.h"
@@ -7,13 +8,11 @@
 #include "data/Query.h"
 #include "data/Statements.h"
 #include "platform/Dialogs.h"
-#include "platform/ErrorReport.h"
 #include "testing/TForm1.h"
 #include "ui_TForm4.h"
 
 #include <QCloseEvent>
 
-#include <exception>
 
 TForm4::TForm4(QWidget* parent)
     : QWidget(parent)
@@ -29,13 +28,8 @@ TForm4::~TForm4() = default;
 
 void TForm4::setVisible(bool visible)
 {
-    if (visible && !isVisible()) {
-        try {
-            emit showing();
-        } catch (const std::exception& error) {
-            ErrorReport::show(error);
-        }
-    }
+    if (visible && !isVisible())
+        ShowHandler::runReported([this] { emit showing(); });
     QWidget::setVisible(visible);
 }
 
