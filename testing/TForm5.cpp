@@ -27,7 +27,7 @@ TForm5::~TForm5() = default;
 
 void TForm5::openEmpty()
 {
-    show();
+    WindowStyle::showWindow(*this);
     ui->sEdit1->clear();
 }
 
@@ -50,6 +50,6 @@ void TForm5::sButton2Click()
     AnswerSheet::empty(data.tblTesting);
     Form9->clearAnswerChoice();
     AnswerSheet::draw(data.tblTesting, data.tblTest);
-    Form9->show();
+    WindowStyle::showWindow(*Form9);
     close();
 }

@@ -10,6 +10,7 @@
 #include "testing/TForm9.h"
 
 #include <QPlainTextEdit>
+#include <QTest>
 
 namespace {
 
@@ -189,4 +190,28 @@ TEST_F(RegistrationTest, AStartResetsTheTestWindow)
     EXPECT_FALSE(resultBox()->isVisible());
     EXPECT_EQ(letters()->itemIndex(), -1);
     EXPECT_TRUE(m_dialogs->boxes.isEmpty()) << m_dialogs->messages().join(" | ").toStdString();
+}
+
+// Both windows may already be open behind another one: the student must see them.
+TEST_F(RegistrationTest, WindowsAlreadyOpenComeToTheFront)
+{
+    fillBank(10);
+    openWindows();
+    QWidget other;
+    m_form5->openEmpty();
+    start();
+    ASSERT_TRUE(m_form9->isVisible());
+
+    m_form5->openEmpty();
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    m_form5->openEmpty();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_form5.get())) << "registration";
+
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    nameEdit()->setText(QStringLiteral("Петров"));
+    QTest::mouseClick(m_form5->findChild<TsButton*>(QStringLiteral("sButton2")), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_form9.get())) << "test window";
 }
