@@ -1,49 +1,17 @@
 #include "AdminFixture.h"
+#include "../testing/PlacedControls.h"
 
 #include "admin/TForm2.h"
 #include "admin/TForm4.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
 namespace {
 
 using SettingsLayout = AdminFixture;
-
-struct Placed {
-    const char* name;
-    QRect geometry;
-    const char* text; // caption or title
-};
-
-QString textOf(const QWidget* widget)
-{
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    if (auto* box = qobject_cast<const QGroupBox*>(widget))
-        return box->title();
-    if (auto* memo = qobject_cast<const QPlainTextEdit*>(widget))
-        return memo->toPlainText();
-    return QString();
-}
-
-void expectPlaced(const QWidget& window, const Placed& placed)
-{
-    SCOPED_TRACE(placed.name);
-    const QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(placed.name));
-    ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->geometry(), placed.geometry);
-    if (placed.text) {
-        EXPECT_EQ(textOf(widget), QString::fromUtf8(placed.text));
-    }
-}
 
 void expectLetterBox(const QComboBox* box)
 {
@@ -74,21 +42,21 @@ TEST_F(SettingsLayout, TheSettingsWindow)
     }
     EXPECT_EQ(pages->currentIndex(), 0);
     const Placed controls[] = {
-        {"PageControl1", QRect(0, 0, 561, 425), nullptr},
-        {"GroupBox2", QRect(8, 4, 529, 385), "Доступные темы:"},
-        {"Button3", QRect(358, 352, 75, 25), "Добавить"},
-        {"Button4", QRect(440, 352, 75, 25), "Удалить"},
-        {"GroupBox4", QRect(8, 8, 417, 385), "Содержание тестового вопроса:"},
-        {"Button7", QRect(328, 352, 83, 25), "Редактировать"},
-        {"GroupBox5", QRect(432, 8, 105, 385), "Список вопросов:"},
-        {"GroupBox1", QRect(8, 8, 537, 57), "Настройка"},
-        {"Edit1", QRect(180, 21, 37, 21), nullptr},
-        {"Edit2", QRect(340, 21, 37, 21), nullptr},
-        {"Button1", QRect(435, 19, 89, 25), "Применить "},
-        {"GroupBox3", QRect(8, 68, 537, 321), "Результаты тестирования:"},
-        {"Button2", QRect(454, 288, 75, 25), "Очистить"},
-        {"GroupBox6", QRect(144, 120, 281, 161), "Смена пароля:"},
-        {"Button8", QRect(192, 128, 75, 25), "Принять"},
+        {"PageControl1", QRect(0, 0, 561, 425), nullptr, nullptr},
+        {"GroupBox2", QRect(8, 4, 529, 385), "Доступные темы:", nullptr},
+        {"Button3", QRect(358, 352, 75, 25), "Добавить", nullptr},
+        {"Button4", QRect(440, 352, 75, 25), "Удалить", nullptr},
+        {"GroupBox4", QRect(8, 8, 417, 385), "Содержание тестового вопроса:", nullptr},
+        {"Button7", QRect(328, 352, 83, 25), "Редактировать", nullptr},
+        {"GroupBox5", QRect(432, 8, 105, 385), "Список вопросов:", nullptr},
+        {"GroupBox1", QRect(8, 8, 537, 57), "Настройка", nullptr},
+        {"Edit1", QRect(180, 21, 37, 21), nullptr, nullptr},
+        {"Edit2", QRect(340, 21, 37, 21), nullptr, nullptr},
+        {"Button1", QRect(435, 19, 89, 25), "Применить ", nullptr},
+        {"GroupBox3", QRect(8, 68, 537, 321), "Результаты тестирования:", nullptr},
+        {"Button2", QRect(454, 288, 75, 25), "Очистить", nullptr},
+        {"GroupBox6", QRect(144, 120, 281, 161), "Смена пароля:", nullptr},
+        {"Button8", QRect(192, 128, 75, 25), "Принять", nullptr},
     };
     for (const Placed& placed : controls)
         expectPlaced(*form2, placed);
@@ -103,11 +71,11 @@ TEST_F(SettingsLayout, TheAddQuestionDialog)
     EXPECT_EQ(form4->size(), QSize(343, 359));
     EXPECT_EQ(form4->font().pixelSize(), 11);
     const Placed controls[] = {
-        {"GroupBox1", QRect(8, 8, 329, 345), "Содержание тестового вопроса:"},
-        {"Memo1", QRect(8, 24, 313, 273), "Введите текст вопроса с вариантами ответов"},
-        {"Label1", QRect(8, 309, 150, 13), "Правильный вариант ответа:"},
-        {"ComboBox1", QRect(162, 307, 55, 21), nullptr},
-        {"Button1", QRect(240, 304, 75, 25), "Добавить"},
+        {"GroupBox1", QRect(8, 8, 329, 345), "Содержание тестового вопроса:", nullptr},
+        {"Memo1", QRect(8, 24, 313, 273), "Введите текст вопроса с вариантами ответов", nullptr},
+        {"Label1", QRect(8, 309, 150, 13), "Правильный вариант ответа:", nullptr},
+        {"ComboBox1", QRect(162, 307, 55, 21), nullptr, nullptr},
+        {"Button1", QRect(240, 304, 75, 25), "Добавить", nullptr},
     };
     for (const Placed& placed : controls)
         expectPlaced(*form4, placed);

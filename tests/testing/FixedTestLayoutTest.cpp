@@ -1,4 +1,5 @@
 #include "FixedTestFixture.h"
+#include "PlacedControls.h"
 
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsEdit.h"
@@ -8,43 +9,9 @@
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsRadioGroup.h"
 
-#include <QLabel>
-
 namespace {
 
 using FixedTestLayoutTest = FixedTestFixture;
-
-struct Placed {
-    const char* name;
-    QRect geometry;
-    const char* text; // caption, title or nothing
-    const char* skinSection;
-};
-
-QString textOf(const QWidget* widget)
-{
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    if (auto* box = qobject_cast<const QGroupBox*>(widget))
-        return box->title();
-    return QString();
-}
-
-void expectPlaced(const QWidget& window, const Placed& placed)
-{
-    SCOPED_TRACE(placed.name);
-    const QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(placed.name));
-    ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->geometry(), placed.geometry);
-    if (placed.text) {
-        EXPECT_EQ(textOf(widget), QString::fromUtf8(placed.text));
-    }
-    if (placed.skinSection) {
-        EXPECT_EQ(widget->property("SkinSection").toString(), QString::fromLatin1(placed.skinSection));
-    }
-}
 
 } // namespace
 
