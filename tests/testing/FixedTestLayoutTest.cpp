@@ -1,6 +1,7 @@
 #include "FixedTestFixture.h"
 #include "PlacedControls.h"
 
+#include "app/WindowStyle.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsGroupBox.h"
@@ -39,6 +40,8 @@ TEST_F(FixedTestLayoutTest, TheTestWindow)
     openWindows();
     EXPECT_EQ(m_form9->windowTitle(), QStringLiteral("Тестирование"));
     EXPECT_EQ(m_form9->pos(), QPoint(238, 108));
+    EXPECT_EQ(m_form9->size(), WindowStyle::clientSizeForOuter(QSize(527, 439)));
+    EXPECT_EQ(m_form9->font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(m_form9->font().pixelSize(), 11);
     QVector<Placed> controls = {
         {"sPanel1", QRect(8, 5, 505, 393), nullptr, "PANEL"},
