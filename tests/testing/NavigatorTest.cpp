@@ -223,3 +223,18 @@ TEST_F(NavigatorTest, AQuestionNumberThatIsNoNumberIsReported)
     EXPECT_TRUE(m_dialogs->boxes.isEmpty());
     EXPECT_EQ(memoLines().value(0), QStringLiteral("Вопрос 2"));
 }
+
+TEST_F(NavigatorTest, ASlotMissingFromTheSheetShowsTheCurrentOneAndItsButtonIsSpent)
+{
+    fillBank(3);
+    exec("INSERT INTO testing VALUES ('1', 2, NULL), ('2', 3, NULL)");
+    openWindows();
+    m_form9->show();
+    clickQuestion(1);
+    chooseLetter(1);
+    clickQuestion(15);
+    EXPECT_EQ(memoLines().value(0), QStringLiteral("Вопрос 2")) << "slot 1 stays current";
+    EXPECT_FALSE(questionButton(15)->isEnabled());
+    EXPECT_EQ(letters()->itemIndex(), 1) << "slot 1's letter is shown again";
+    EXPECT_EQ(sheet(), (QVector<QVector<QVariant>>{{"1", 2, "B"}, {"2", 3, QVariant()}}));
+}
