@@ -337,24 +337,51 @@ TEST(StoredSkinText, ReportsProblemsWithTheirLines)
 
 TEST(StoredSkinLoaders, BadItemKeepsWhatWasFilledAndLoadingGoesOn)
 {
-    TsStoredSkin skin;
-    skin.Name = QStringLiteral("S");
-    TsSkinGeneral bad;
-    bad.SectionName = QStringLiteral("BAD");
-    bad.Color = 123;
-    bad.GradientData = QStringLiteral("1;x;3;0;0");
-    bad.ImagePercent = 40;
-    TsSkinGeneral good;
-    good.SectionName = QStringLiteral("GOOD");
-    good.ImagePercent = 30;
-    skin.GeneralData = {bad, good};
-    const TsStoredSkins skins{skin};
-    TsSkinTables t;
-    LoadSectionTable(t, SkinLoadSource{nullptr, QString(), &skins, QStringLiteral("S"), nullptr});
-    ASSERT_EQ(t.sections.size(), 2u);
-    EXPECT_EQ(t.sections[0].Color, 123u);
-    EXPECT_EQ(t.sections[0].ImagePercent, 0); // after the bad gradient: not filled
-    EXPECT_EQ(t.sections[1].ImagePercent, 30);
+    // The properties are copied first, then the gradients are parsed, then the font colours
+    // split; an unreadable word stops its own item there and nothing else.
+    struct Row
+    {
+        const char* name;
+        const char* gradient;
+        const char* hotGradient;
+        const char* fontColor;
+        std::size_t steps, hotSteps;
+        TsColor textColour;
+    };
+    const Row rows[] = {
+        {"bad gradient: no hot gradient, no font colours", "1;x;3;0;0", "1;2;3;0;0", "255 -1 -1 -1 -1", 0, 0, 0},
+        {"bad hot gradient: the gradient is there", "1;2;3;0;0", "1;2;x;0;0", "255 -1 -1 -1 -1", 1, 0, 0},
+        {"bad font colour: both gradients are there", "1;2;3;0;0", "1;2;3;0;0", "255 x -1 -1 -1", 1, 1, 0},
+        {"regression: nothing bad", "1;2;3;0;0", "1;2;3;0;0", "255 -1 -1 -1 -1", 1, 1, 255},
+    };
+    for (const Row& row : rows) {
+        TsStoredSkin skin;
+        skin.Name = QStringLiteral("S");
+        TsSkinGeneral bad;
+        bad.SectionName = QStringLiteral("BAD");
+        bad.Color = 123;
+        bad.GradientData = QString::fromLatin1(row.gradient);
+        bad.HotGradientData = QString::fromLatin1(row.hotGradient);
+        bad.FontColor = QString::fromLatin1(row.fontColor);
+        bad.ImagePercent = 40;
+        bad.BorderColor2 = 77;
+        TsSkinGeneral good;
+        good.SectionName = QStringLiteral("GOOD");
+        good.ImagePercent = 30;
+        skin.GeneralData = {bad, good};
+        const TsStoredSkins skins{skin};
+        TsSkinTables t;
+        LoadSectionTable(t, SkinLoadSource{nullptr, QString(), &skins, QStringLiteral("S"), nullptr});
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(t.sections.size(), 2u);
+        EXPECT_EQ(t.sections[0].Color, 123u);
+        EXPECT_EQ(t.sections[0].ImagePercent, 40);
+        EXPECT_EQ(t.sections[0].BorderColor2, 77u);
+        EXPECT_EQ(t.sections[0].Gradient.size(), row.steps);
+        EXPECT_EQ(t.sections[0].HotGradient.size(), row.hotSteps);
+        EXPECT_EQ(t.sections[0].FontColor[0], row.textColour);
+        EXPECT_EQ(t.sections[1].ImagePercent, 30);
+    }
 }
 
 TEST(StoredSkinLoaders, SkinNamesDecideWhatIsLoaded)
