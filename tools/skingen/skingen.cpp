@@ -597,6 +597,9 @@ void drawPieces(Canvas& c)
     drawScrollButtons(c, 42, 354);
     drawScrollButtons(c, 114, 354);
     // The check and radio glyphs reach below the picture; their lowest mask rows are cut.
+    // The form's grip shares columns 0..16 with the first frame of the checked check glyph
+    // and is drawn over it; the program's windows draw neither (radio buttons take the
+    // GLOBALINFO pieces, and the form shows no grip).
     drawCheckStates(c, 0, 378, 48, 414, true, true, false);
     drawCheckStates(c, 48, 378, 96, 414, true, false, false);
     drawCheckStates(c, 94, 378, 142, 414, true, true, true);
