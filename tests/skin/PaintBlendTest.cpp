@@ -255,6 +255,26 @@ TEST(PaintCopy, TileRectCoversTheRectangleExactly)
     }
 }
 
+TEST(PaintCopy, TileRectReachingFarOutsideThePictureTilesOnlyWhatShows)
+{
+    // Regression: the loops walked every tile of the rectangle, so one reaching millions of
+    // pixels outside the picture took seconds (or wrapped around at the far end).
+    std::mt19937 rng(15);
+    const Bitmap24 src = randomPicture(rng, 7, 5);
+    const PaintRect rects[] = {{-2000000003, -1000000001, 9, 6}, {2, 1, 2000000000, 2000000000},
+                               {-2147483000, -2147483000, 2147483000, 2147483000}};
+    for (const PaintRect& rect : rects) {
+        Bitmap24 dst(12, 8);
+        TileRect(dst, rect, src, {0, 0, 7, 5});
+        for (int y = std::max(rect.Top, 0); y < std::min(rect.Bottom, 8); ++y)
+            for (int x = std::max(rect.Left, 0); x < std::min(rect.Right, 12); ++x) {
+                const int sx = int((static_cast<long long>(x) - rect.Left) % 7);
+                const int sy = int((static_cast<long long>(y) - rect.Top) % 5);
+                ASSERT_EQ(dst.pixel(x, y), src.pixel(sx, sy)) << x << "," << y;
+            }
+    }
+}
+
 TEST(PaintBlend, GreyscaleAndFillAndColourRectFollowTheirFormulas)
 {
     std::mt19937 rng(8);
