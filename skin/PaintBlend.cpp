@@ -115,10 +115,10 @@ std::vector<uint8_t> makeRoundedMask(int width, int height, int percent, int rad
     image.fill(255);
     QPainter painter(&image);
     painter.setPen(Qt::NoPen);
-    // Ring c of `border` rings, each one pixel inside the previous one, then the centre at k.
+    // Rings 1 .. border + 1, each one pixel inside the previous one, in even steps from the
+    // white outside down to k; the last one fills the centre with k.
     for (int c = 0; c <= border; ++c) {
-        const int level = c == border ? k
-                                      : k + int(std::nearbyint(double(255 - k) / (border + 1) * (border - c + 1)));
+        const int level = k + int(std::nearbyint(double(255 - k) / (border + 1) * (border - c)));
         painter.setBrush(QColor(level, level, level));
         painter.drawRoundedRect(QRectF(c, c, width - 2 * c, height - 2 * c), radius, radius);
     }

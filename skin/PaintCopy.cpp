@@ -137,13 +137,12 @@ void TileRect(Bitmap24& dst, PaintRect rect, const Bitmap24& src, PaintRect srcR
     const PaintRect area = rect.intersected(RectOfSize(dst.width(), dst.height()));
     if (w <= 0 || h <= 0 || area.isEmpty())
         return;
-    for (int y = rect.Top; y < rect.Bottom; y += h) {
-        if (y + h <= area.Top)
-            continue;
-        if (y >= area.Bottom)
-            break;
+    // Only the tiles that reach into the picture: a rectangle reaching far outside costs nothing.
+    const int firstY = int(rect.Top + (static_cast<long long>(area.Top) - rect.Top) / h * h);
+    const int firstX = int(rect.Left + (static_cast<long long>(area.Left) - rect.Left) / w * w);
+    for (int y = firstY; y < area.Bottom; y += h) {
         const int rowsHere = std::min(h, rect.Bottom - y);
-        for (int x = rect.Left; x < rect.Right; x += w) {
+        for (int x = firstX; x < area.Right; x += w) {
             const int colsHere = std::min(w, rect.Right - x);
             // CopyRect clips to dst; the area keeps the tiles inside rect as well.
             const PaintRect piece{tile.Left, tile.Top, tile.Left + colsHere, tile.Top + rowsHere};

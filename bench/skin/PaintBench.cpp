@@ -5,6 +5,7 @@
 #include "skin/PaintBorder.h"
 #include "skin/PaintCopy.h"
 #include "skin/PaintGradient.h"
+#include "skin/PaintImagePiece.h"
 #include "skin/PaintRows.h"
 #include "skin/PaintSection.h"
 #include "skin/PaintText.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRegion>
 
 #include <benchmark/benchmark.h>
 
@@ -305,6 +307,49 @@ void PaintWholeSectionButton(benchmark::State& state)
     setBytes(state, dst);
 }
 
+void PaintBorderMaskWithRegionButton(benchmark::State& state)
+{
+    Bitmap24 dst(widthOf(state), heightOf(state));
+    const TsMaskData& border = TsSkinData::instance().tables.masks[0];
+    for (auto _ : state) {
+        QRegion region(0, 0, dst.width(), dst.height());
+        PaintBorderMaskWithRegion(dst, region, true, 1, border);
+        benchmark::DoNotOptimize(region);
+    }
+    setBytes(state, dst);
+}
+
+// A section half transparent over its parent: fill, parent copy and mix.
+void TransparentSectionBackground(benchmark::State& state)
+{
+    TsGeneralData half = TsSkinData::instance().tables.sections[0];
+    half.Transparency = 50;
+    TsSkinData::instance().tables.sections.push_back(half);
+    const int index = int(TsSkinData::instance().tables.sections.size()) - 1;
+    Bitmap24 dst(widthOf(state), heightOf(state));
+    const Bitmap24 parent = noise(dst.width(), dst.height(), 20);
+    const TsParentCache cache{&parent, 0, 0, true};
+    for (auto _ : state) {
+        PaintSectionBackground(index, "BUTTON", cache, dst, {}, RectOfSize(dst.width(), dst.height()), 0);
+        benchmark::ClobberMemory();
+    }
+    TsSkinData::instance().tables.sections.pop_back();
+    setBytes(state, dst);
+}
+
+// State frames of the button piece through its mask, side by side over the picture.
+void DrawImagePieceBench(benchmark::State& state)
+{
+    Bitmap24 dst(widthOf(state), heightOf(state));
+    for (auto _ : state) {
+        for (int y = 0; y < dst.height(); y += 18)
+            for (int x = 0; x < dst.width(); x += 18)
+                DrawImagePiece(dst, x, y, 2, 0, 1);
+        benchmark::ClobberMemory();
+    }
+    setBytes(state, dst);
+}
+
 void DrawSkinTextBench(benchmark::State& state)
 {
     Bitmap24 dst(widthOf(state), heightOf(state));
@@ -368,6 +413,9 @@ BENCHMARK(MakeGrayscaleBench)->Apply(sizes);
 BENCHMARK(BlendColorRectBench)->Apply(sizes);
 BENCHMARK(ApplyDisabledEffectBench)->Apply(sizes);
 BENCHMARK(PaintWholeSectionButton)->Apply(sizes);
+BENCHMARK(PaintBorderMaskWithRegionButton)->Apply(sizes);
+BENCHMARK(TransparentSectionBackground)->Apply(sizes);
+BENCHMARK(DrawImagePieceBench)->Apply(sizes);
 BENCHMARK(DrawSkinTextBench)->Apply(sizes);
 BENCHMARK(FitTextWithEllipsisBench)->Apply(sizes);
 BENCHMARK(DrawFocusFrameBench)->Apply(sizes);

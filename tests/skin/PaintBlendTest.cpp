@@ -255,6 +255,26 @@ TEST(PaintCopy, TileRectCoversTheRectangleExactly)
     }
 }
 
+TEST(PaintCopy, TileRectReachingFarOutsideThePictureTilesOnlyWhatShows)
+{
+    // Regression: the loops walked every tile of the rectangle, so one reaching millions of
+    // pixels outside the picture took seconds (or wrapped around at the far end).
+    std::mt19937 rng(15);
+    const Bitmap24 src = randomPicture(rng, 7, 5);
+    const PaintRect rects[] = {{-2000000003, -1000000001, 9, 6}, {2, 1, 2000000000, 2000000000},
+                               {-2147483000, -2147483000, 2147483000, 2147483000}};
+    for (const PaintRect& rect : rects) {
+        Bitmap24 dst(12, 8);
+        TileRect(dst, rect, src, {0, 0, 7, 5});
+        for (int y = std::max(rect.Top, 0); y < std::min(rect.Bottom, 8); ++y)
+            for (int x = std::max(rect.Left, 0); x < std::min(rect.Right, 12); ++x) {
+                const int sx = int((static_cast<long long>(x) - rect.Left) % 7);
+                const int sy = int((static_cast<long long>(y) - rect.Top) % 5);
+                ASSERT_EQ(dst.pixel(x, y), src.pixel(sx, sy)) << x << "," << y;
+            }
+    }
+}
+
 TEST(PaintBlend, GreyscaleAndFillAndColourRectFollowTheirFormulas)
 {
     std::mt19937 rng(8);
@@ -291,13 +311,24 @@ TEST(PaintBlend, GreyscaleAndFillAndColourRectFollowTheirFormulas)
 
 TEST(PaintBlend, ColourRectWithABorderGradesFromWhiteOutsideToThePercentInside)
 {
+    // Regression: the rings skipped a level (255, 204, 153, 102, then 0). Border 4 and
+    // K = 0 give five rings in even steps, 204 153 102 51 0, and the centre at K.
     Bitmap24 picture(20, 20);
     picture.fill(0xFFFFFF);
     BlendColorRect(picture, {0, 0, 20, 20}, 0, 0, 4, 0x000000);
-    // Mask 255 at the outside keeps (almost) the picture; the centre gets the colour.
-    EXPECT_EQ(picture.pixel(0, 0), 0xFEFEFEu);
+    const int rings[] = {204, 153, 102, 51, 0, 0};
+    for (int i = 0; i < 6; ++i) {
+        const uint32_t grey = uint32_t((rings[i] * 255) >> 8) * 0x010101u; // (0 × 255 + m × 255) div 256
+        EXPECT_EQ(picture.pixel(i, 10), grey) << "ring " << i;
+        EXPECT_EQ(picture.pixel(19 - i, 10), grey) << "ring " << i;
+    }
     EXPECT_EQ(picture.pixel(10, 10), 0x000000u);
-    EXPECT_GT(picture.pixel(1, 10) & 0xFF, picture.pixel(3, 10) & 0xFF);
+    // With a radius the corners outside the outer ring stay white (mask 255).
+    Bitmap24 rounded(20, 20);
+    rounded.fill(0xFFFFFF);
+    BlendColorRect(rounded, {0, 0, 20, 20}, 0, 6, 2, 0x000000);
+    EXPECT_EQ(rounded.pixel(0, 0), 0xFEFEFEu);
+    EXPECT_EQ(rounded.pixel(10, 10), 0x000000u);
 }
 
 TEST(PaintBlend, DisabledLookIsSixtyPercentParentOrHalfTheBackground)

@@ -417,6 +417,39 @@ TEST(PaintImagePiece, StateAboveTheLastFrameDrawsTheLastFrame)
         }
 }
 
+TEST(PaintImagePiece, DrawModesOfUnmaskedAndMaskedPieces)
+{
+    TsSkinTables tables;
+    tables.masterBitmap = Bitmap24(12, 8);
+    // Three frames of 4 × 4 in the upper half, their masks in the lower half.
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 12; ++x) {
+            tables.masterBitmap.setPixel(x, y, 0x000000 + uint32_t(x * 16 + y));
+            tables.masterBitmap.setPixel(x, y + 4, x < 8 ? 0x000000 : 0x646464);
+        }
+    tables.masterBitmap.setPixel(4, 0, 0xFF00FF);
+    tables.masks.push_back(piece("X", "PLAIN", {0, 0, 12, 4}, 3, 0, 0));
+    tables.masks.push_back(piece("X", "MASKED", {0, 0, 12, 8}, 3, 1, 0));
+    TablesScope scope(std::move(tables));
+    const TsSkinTables& t = TsSkinData::instance().tables;
+    struct Row { const char* name; int piece, state, drawMode, x, y; uint32_t expected; };
+    const Row rows[] = {
+        {"plain copy skips magenta", 0, 1, 1, 0, 0, 0x808080},
+        {"plain copy of frame 1", 0, 1, 1, 1, 2, uint32_t(5 * 16 + 2)},
+        {"other draw mode: half of the frame, half of the background", 0, 1, 0, 1, 2,
+         uint32_t(roundHalfEven(0x80 + (5 * 16 + 2), 2)) | 0x404000u},
+        {"other draw mode skips magenta too", 0, 1, 0, 0, 0, 0x808080},
+        {"mask 0 shows frame 1", 1, 1, 1, 1, 2, uint32_t(5 * 16 + 2)},
+        {"mask 100 of frame 2 in draw mode 1", 1, 2, 1, 0, 0, uint32_t((0x80 * 100 + (8 * 16) * 156) >> 8) | 0x323200u},
+        {"faint draw mode adds 100 to the mask", 1, 2, 0, 0, 0, uint32_t((0x80 * 200 + (8 * 16) * 56) >> 8) | 0x646400u},
+    };
+    for (const Row& row : rows) {
+        Bitmap24 picture = filledPicture(4, 4, 0x808080);
+        DrawImagePiece(picture, 0, 0, row.state, t.masks[std::size_t(row.piece)], row.drawMode);
+        EXPECT_EQ(picture.pixel(row.x, row.y), row.expected) << row.name;
+    }
+}
+
 TEST(PaintImagePiece, FramesOfOwnPicturesAndPartsLeftOfThePictureAreCut)
 {
     std::mt19937 rng(14);
