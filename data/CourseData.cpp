@@ -4,12 +4,12 @@
 
 CourseData::CourseData()
     : ADOQuery1(ADOConnection1)
-    , tblTemi(ADOConnection2, QStringLiteral("temi"))
-    , tblTest(ADOConnection2, QStringLiteral("test"))
-    , tblTesting(ADOConnection2, QStringLiteral("testing"))
-    , tblResult(ADOConnection2, QStringLiteral("result"))
-    , tblPrakt(ADOConnection2, QStringLiteral("prakt"))
-    , tblLab(ADOConnection2, QStringLiteral("lab"))
+    , tblTemi(ADOConnection2, QStringLiteral("temi"), {"nom", "name", "file_name", "file_pr", "check"})
+    , tblTest(ADOConnection2, QStringLiteral("test"), {"nom", "test", "ot1", "ot2", "ot3", "ot4", "ot5", "otv"})
+    , tblTesting(ADOConnection2, QStringLiteral("testing"), {"nom", "nom1", "otv"})
+    , tblResult(ADOConnection2, QStringLiteral("result"), {"fio", "data", "kol", "ocenka"})
+    , tblPrakt(ADOConnection2, QStringLiteral("prakt"), {"name", "file_name"})
+    , tblLab(ADOConnection2, QStringLiteral("lab"), {"name", "file_name"})
 {
 }
 

@@ -69,22 +69,40 @@ bool matches(const QVariant& field, const QString& foldedField, const LocateKey&
     return key.partial ? text.startsWith(key.text) : text == key.text;
 }
 
+// Grave accents, not double quotes: the engine takes a double-quoted name that matches no
+// column for a text, so a missing column would read as its own name instead of failing.
+QString quotedName(const QString& name)
+{
+    return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';
+}
+
 } // namespace
 
-TableObject::TableObject(Connection& connection, const QString& tableName)
+TableObject::TableObject(Connection& connection, const QString& tableName, const QStringList& columns)
     : m_connection(connection)
     , m_table(tableName)
+    , m_columns(columns)
 {
 }
 
 QString TableObject::quotedTable() const
 {
-    return u'"' + QString(m_table).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    return quotedName(m_table);
 }
 
 QString TableObject::quotedField(int index) const
 {
-    return u'"' + QString(m_fields.at(index)).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    return quotedName(m_fields.at(index));
+}
+
+// The row id first, then the columns: open() and readRecord() read records alike.
+QString TableObject::selectRecords() const
+{
+    QStringList columns;
+    for (const QString& column : m_columns)
+        columns.append(quotedName(column));
+    return QStringLiteral("SELECT rowid, %1 FROM %2")
+        .arg(columns.isEmpty() ? QStringLiteral("*") : columns.join(u','), quotedTable());
 }
 
 void TableObject::open()
@@ -92,8 +110,7 @@ void TableObject::open()
     if (isOpen())
         return;
     m_connection.open();
-    SqlStatement statement(m_connection.handle(),
-                           QStringLiteral("SELECT rowid, * FROM ") + quotedTable());
+    SqlStatement statement(m_connection.handle(), selectRecords());
     QStringList fields = statement.columnNames();
     fields.removeFirst();
     QVector<Record> records;
@@ -309,8 +326,7 @@ void TableObject::cancel()
 
 TableObject::Record TableObject::readRecord(qint64 rowid) const
 {
-    SqlStatement statement(m_connection.handle(),
-                           QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid = ?").arg(quotedTable()));
+    SqlStatement statement(m_connection.handle(), selectRecords() + QStringLiteral(" WHERE rowid = ?"));
     statement.bind(1, rowid);
     if (!statement.step())
         throw DataError(QStringLiteral("Запись таблицы \"%1\" не найдена: её удалили после открытия таблицы")

@@ -23,10 +23,12 @@ class TableObject
 public:
     enum class State { Inactive, Browse, Edit, Insert };
 
-    TableObject(Connection& connection, const QString& tableName);
+    // The columns are those the program reads, in this order; opening fails when one is
+    // missing. With none given, every column of the table is read.
+    TableObject(Connection& connection, const QString& tableName, const QStringList& columns = {});
 
     // Reads the whole table. An open table object ignores it. Throws DataError with the
-    // engine's message (missing table, unreadable file).
+    // engine's message (missing table or column, unreadable file).
     void open();
     void close();
     bool isOpen() const { return m_state != State::Inactive; }
@@ -74,12 +76,14 @@ private:
     void writeInsert();
     Record readRecord(qint64 rowid) const;
     QString quotedTable() const;
+    QString selectRecords() const;
     QString quotedField(int index) const;
     const QVector<int>& sortedBy(int field);
     void recordsChanged();
 
     Connection& m_connection;
     QString m_table;
+    QStringList m_columns;
     State m_state = State::Inactive;
     QStringList m_fields;
     QVector<Record> m_records;

@@ -406,10 +406,7 @@ TEST_F(TForm3Test, ComingBackFromABoxIsNoActivationOfTheWindow)
 TEST_F(TForm3Test, TestingShowsTheRegistrationWithAnEmptyName)
 {
     auto* name = Form5->findChild<QLineEdit*>(QStringLiteral("sEdit1"));
-    if (!name) {
-        name = new QLineEdit(Form5);
-        name->setObjectName(QStringLiteral("sEdit1"));
-    }
+    ASSERT_NE(name, nullptr);
     name->setText(QStringLiteral("Иванов"));
     command("N3");
     EXPECT_TRUE(Form5->isVisible());

@@ -88,14 +88,27 @@ TEST_F(WindowSetTest, WithoutTheDatabaseStartUpStopsWithAMessageAndExitCodeOne)
     EXPECT_EQ(Form1, nullptr);
 }
 
-TEST_F(WindowSetTest, AMissingTableStopsStartUpToo)
+TEST_F(WindowSetTest, AMissingTableOrColumnStopsStartUpToo)
 {
-    buildDatabase(QStringLiteral("DROP TABLE lab;"));
-    EXPECT_FALSE(windows.create());
-    ASSERT_EQ(dialogs.boxes.size(), 1);
-    EXPECT_TRUE(dialogs.boxes.front().text.contains(QStringLiteral("lab")))
-        << dialogs.boxes.front().text.toStdString();
-    EXPECT_EQ(Form1, nullptr);
+    const struct {
+        const char* name;
+        const char* change;
+        const char* message;
+    } rows[] = {
+        {"table", "DROP TABLE lab;", "no such table: lab"},
+        {"column", "ALTER TABLE temi DROP COLUMN file_pr;", "no such column: file_pr"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialogs.clear();
+        buildDatabase(QString::fromUtf8(row.change));
+        EXPECT_FALSE(windows.create());
+        ASSERT_EQ(dialogs.boxes.size(), 1);
+        EXPECT_TRUE(dialogs.boxes.front().text.contains(QString::fromUtf8(row.message)))
+            << dialogs.boxes.front().text.toStdString();
+        EXPECT_EQ(Form1, nullptr);
+        EXPECT_EQ(Form3, nullptr);
+    }
 }
 
 TEST_F(WindowSetTest, TheHandOverShowsTheMainWindowOnceAndHidesTheSplash)

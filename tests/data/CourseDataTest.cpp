@@ -98,6 +98,29 @@ TEST(CourseDataTest, OpensTheSixTablesInOrderAndStopsAtTheFirstFailure)
     EXPECT_FALSE(data.tblResult.isOpen());
 }
 
+TEST(CourseDataTest, AMissingColumnThatTheProgramReadsStopsTheOpening)
+{
+    const struct {
+        const char* table;
+        const char* column;
+    } rows[] = {
+        {"temi", "file_pr"}, {"temi", "check"}, {"test", "otv"}, {"testing", "nom1"},
+        {"result", "ocenka"}, {"prakt", "file_name"}, {"lab", "name"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.column);
+        TestDatabase db;
+        db.exec(QStringLiteral("ALTER TABLE %1 DROP COLUMN \"%2\"").arg(row.table, row.column));
+        CourseData data;
+        try {
+            data.openTables(db.folder());
+            ADD_FAILURE() << "opened " << row.table << " without " << row.column;
+        } catch (const DataError& error) {
+            EXPECT_EQ(error.message(), QStringLiteral("no such column: ") + row.column);
+        }
+    }
+}
+
 TEST(CourseDataTest, MissingDatabaseStopsBothOpenings)
 {
     QTemporaryDir empty;

@@ -276,6 +276,37 @@ TEST(TableObjectErrors, MissingTableOrColumnGivesTheEnginesMessage)
     TableObject prakt(connection, QStringLiteral("prakt"));
     prakt.open();
     EXPECT_THROW(prakt.fieldValue("file_name"), DataError);
+
+    // A table object that names its columns finds the missing one when it opens.
+    TableObject named(connection, QStringLiteral("prakt"), {"name", "file_name"});
+    try {
+        named.open();
+        FAIL() << "opened without a column it reads";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("no such column: file_name"));
+    }
+    EXPECT_FALSE(named.isOpen());
+}
+
+TEST(TableObjectColumns, NamedColumnsAreReadInTheirOrderAndOthersAreLeftOut)
+{
+    TestDatabase db;
+    db.exec("ALTER TABLE temi ADD COLUMN extra TEXT;"
+            "INSERT INTO temi (nom, name, file_name, file_pr, \"check\", extra) VALUES (1, 'Тема', 'a.htm', 'a.pdf', 1, 'x')");
+    Connection connection;
+    connection.setDatabasePath(db.file());
+    TableObject temi(connection, QStringLiteral("temi"), {"check", "name", "file_pr"});
+    temi.open();
+    EXPECT_EQ(temi.fieldAsInteger("check"), 1);
+    EXPECT_EQ(temi.fieldAsString("name"), QStringLiteral("Тема"));
+    EXPECT_THROW(temi.fieldValue("extra"), DataError);
+    temi.edit();
+    temi.setFieldValue("check", 0);
+    temi.post(); // reads the record back with the same columns
+    EXPECT_EQ(temi.fieldAsInteger("check"), 0);
+    EXPECT_EQ(temi.fieldAsString("file_pr"), QStringLiteral("a.pdf"));
+    EXPECT_EQ(db.scalar("SELECT \"check\" FROM temi").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT extra FROM temi").toString(), QStringLiteral("x"));
 }
 
 } // namespace
