@@ -1,7 +1,54 @@
 #include "admin/TForm2.h"
 
+#include "admin/ResultsModel.h"
+#include "admin/SettingsPassword.h"
+#include "admin/ShowHandler.h"
+#include "admin/TForm4.h"
+#include "app/Fonts.h"
+#include "app/Globals.h"
 #include "app/WindowStyle.h"
+#include "data/Query.h"
+#include "data/Statements.h"
+#include "platform/Dialogs.h"
+#include "testing/TForm1.h"
 #include "ui_TForm2.h"
+
+#include <QHeaderView>
+
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QString kIncompleteData = QStringLiteral("Неполные данные!");
+const QString kWrongPassword = QStringLiteral("Неправильный пароль!");
+
+void showMessage(const QString& text)
+{
+    Dialogs::instance().showMessage(text);
+}
+
+// A parameter box's text as a 32-bit signed number; nothing for anything else (pasted
+// letters, signs, eleven digits).
+std::optional<qint32> parameterValue(const QString& text)
+{
+    if (!Statements::isDigitsOnly(text))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return qint32(value);
+}
+
+// The part of a chosen path after its last separator.
+QString fileNameOnly(const QString& path)
+{
+    const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(slash + 1);
+}
+
+} // namespace
 
 TForm2::TForm2(QWidget* parent)
     : QWidget(parent)
@@ -10,6 +57,286 @@ TForm2::TForm2(QWidget* parent)
     ui->setupUi(this);
     WindowStyle::setDialogBorder(*this, QSize(562, 431));
     WindowStyle::centreOnScreen(*this);
+    setFonts();
+    ui->DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->DBGrid1->verticalHeader()->setDefaultSectionSize(17);
+    if (Form1) {
+        m_results = new ResultsModel(query(), this);
+        ui->DBGrid1->setModel(m_results);
+    }
 }
 
 TForm2::~TForm2() = default;
+
+void TForm2::setFonts()
+{
+    setFont(Fonts::sansSerif(11));
+    ui->Label4->setFont(Fonts::sansSerif(19));
+    ui->Memo1->setFont(Fonts::sansSerif(16));
+    ui->DBGrid1->horizontalHeader()->setFont(Fonts::sansSerif(11));
+}
+
+Query& TForm2::query()
+{
+    return Form1->data().ADOQuery1;
+}
+
+void TForm2::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        ShowHandler::runReported([this] { emit showing(); });
+    QWidget::setVisible(visible);
+}
+
+void TForm2::FormShow()
+{
+    LoadTopics();
+}
+
+// ---- "Темы" ----
+
+void TForm2::LoadTopics()
+{
+    ui->CheckListBox1->clear();
+    Query& q = query();
+    q.setSql(Statements::selectTopicsByNumber());
+    q.open();
+    while (!q.eof()) {
+        auto* item = new QListWidgetItem(q.fieldAsString(QStringLiteral("name")));
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        const QVariant check = q.fieldValue(QStringLiteral("check"));
+        const bool marked = !check.isNull() && check.toLongLong() == 1 && check.toDouble() == 1.0;
+        item->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
+        ui->CheckListBox1->addItem(item);
+        q.next();
+    }
+}
+
+void TForm2::CheckListBox1ClickCheck(QListWidgetItem* item)
+{
+    if (!item)
+        return;
+    storeMark(item->text(), item->checkState() == Qt::Checked);
+}
+
+void TForm2::storeMark(const QString& name, bool marked)
+{
+    Query& q = query();
+    q.setSql(Statements::markTopic(name, marked));
+    q.execSql();
+    // The list is rebuilt once the toggle has finished: the item being toggled is still in
+    // use by the list while this handler runs.
+    QMetaObject::invokeMethod(this, &TForm2::LoadTopics, Qt::QueuedConnection);
+}
+
+void TForm2::Button3Click()
+{
+    Dialogs& dialogs = Dialogs::instance();
+    const std::optional<QString> path = dialogs.chooseFile();
+    if (!path) {
+        dialogs.showMessage(QStringLiteral("Введите название темы"));
+    } else {
+        const QString fileName = fileNameOnly(*path);
+        const QString name = dialogs.inputQuery(QStringLiteral("Введите название темы"), QString(),
+                                                QString(), Dialogs::Echo::Normal)
+                                 .value_or(QString());
+        if (!name.isEmpty()) {
+            Query& q = query();
+            q.setSql(Statements::insertTopic(fileName, name));
+            q.execSql();
+            show();
+            raise();
+            activateWindow();
+        }
+    }
+    LoadTopics();
+}
+
+void TForm2::Button4Click()
+{
+    // With nothing selected there is nothing to delete.
+    QListWidgetItem* item = ui->CheckListBox1->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    Query& q = query();
+    q.clear();
+    q.setSql(Statements::deleteTopic(item->text()));
+    q.execSql();
+    LoadTopics();
+}
+
+// ---- "База тестов" ----
+
+void TForm2::TabSheet3Show()
+{
+    LoadQuestionIds();
+}
+
+void TForm2::LoadQuestionIds()
+{
+    ui->ListBox1->clear();
+    ui->Memo1->clear();
+    ui->Label4->clear();
+    ui->ComboBox1->setCurrentIndex(-1);
+    ui->ComboBox1->clearEditText();
+    Query& q = query();
+    q.setSql(Statements::selectQuestionIds());
+    q.open();
+    while (!q.eof()) {
+        ui->ListBox1->addItem(q.fieldAsString(QStringLiteral("id")));
+        q.next();
+    }
+}
+
+qint64 TForm2::selectedQuestionId() const
+{
+    const QList<QListWidgetItem*> selected = ui->ListBox1->selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    bool ok = false;
+    const qint64 id = selected.front()->text().toLongLong(&ok);
+    return ok ? id : -1;
+}
+
+void TForm2::ListBox1Click()
+{
+    const QList<QListWidgetItem*> selected = ui->ListBox1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    ui->Label4->setText(selected.front()->text());
+    const qint64 id = selectedQuestionId();
+    if (id < 0)
+        return;
+    Query& q = query();
+    q.setSql(Statements::selectQuestionWithKey(id));
+    q.open();
+    ui->Memo1->setPlainText(q.fieldAsString(QStringLiteral("question")));
+    const QVariant key = q.fieldValue(QStringLiteral("key"));
+    const QString letter = key.isNull() ? QString() : key.toString().left(1);
+    const int index = ui->ComboBox1->findText(letter);
+    if (!letter.isEmpty() && index >= 0)
+        ui->ComboBox1->setCurrentIndex(index);
+}
+
+void TForm2::Button7Click()
+{
+    if (ui->Memo1->toPlainText().isEmpty()) {
+        showMessage(kIncompleteData);
+        return;
+    }
+    const qint64 id = selectedQuestionId();
+    if (id < 0) {
+        showMessage(kIncompleteData);
+        return;
+    }
+    Query& q = query();
+    q.setSql(Statements::updateQuestionText(id, ui->Memo1->toPlainText()));
+    q.execSql();
+    q.setSql(Statements::updateKey(id, ui->ComboBox1->currentText()));
+    q.execSql();
+}
+
+void TForm2::Button5Click()
+{
+    Form4->show();
+    Form4->raise();
+    Form4->activateWindow();
+}
+
+void TForm2::Button6Click()
+{
+    const qint64 id = selectedQuestionId();
+    if (id < 0)
+        return;
+    Query& q = query();
+    q.clear();
+    q.setSql(Statements::deleteQuestion(id));
+    q.execSql();
+    q.clear();
+    q.setSql(Statements::deleteKey(id));
+    q.execSql();
+    LoadQuestionIds();
+}
+
+// ---- "Тестирование" ----
+
+void TForm2::TabSheet1Show()
+{
+    Query& q = query();
+    q.setSql(Statements::selectResultsForGrid());
+    q.open();
+}
+
+void TForm2::dropAllButDigits(QChar* key)
+{
+    const char16_t code = key->unicode();
+    if ((code < u'0' || code > u'9') && code != 8)
+        *key = QChar();
+}
+
+void TForm2::Edit1KeyPress(QChar* key)
+{
+    dropAllButDigits(key);
+}
+
+void TForm2::Edit2KeyPress(QChar* key)
+{
+    dropAllButDigits(key);
+}
+
+void TForm2::Button1Click()
+{
+    if (ui->Edit1->text().isEmpty() || ui->Edit2->text().isEmpty()) {
+        showMessage(kIncompleteData);
+        return;
+    }
+    // Text pasted through the context menu passes the key filter; it is refused here.
+    const std::optional<qint32> minutes = parameterValue(ui->Edit1->text());
+    const std::optional<qint32> count = parameterValue(ui->Edit2->text());
+    if (!minutes || !count) {
+        showMessage(kIncompleteData);
+        return;
+    }
+    Query& q = query();
+    q.setSql(Statements::countQuestions());
+    q.open();
+    if (q.fieldAsInteger(QStringLiteral("m")) < *count) {
+        showMessage(QStringLiteral("В базе не хватает вопросов"));
+        return;
+    }
+    q.setSql(Statements::updateParameters(*minutes, *count));
+    q.execSql();
+    TabSheet1Show();
+}
+
+void TForm2::Button2Click()
+{
+    Query& q = query();
+    q.setSql(Statements::deleteAllResults());
+    q.execSql();
+}
+
+// ---- "Защита" ----
+
+void TForm2::Button8Click()
+{
+    const QString oldPassword = ui->Edit3->text();
+    const QString newPassword = ui->Edit4->text();
+    const QString repeated = ui->Edit5->text();
+    ui->Edit3->clear();
+    ui->Edit4->clear();
+    ui->Edit5->clear();
+
+    Query& q = query();
+    if (!SettingsPassword::matches(oldPassword, SettingsPassword::readStored(q))
+        || newPassword != repeated || repeated.isEmpty()
+        // The password is a number: anything but decimal digits would never match again.
+        || !Statements::isDigitsOnly(repeated)) {
+        showMessage(kWrongPassword);
+        return;
+    }
+    q.setSql(Statements::updatePassword());
+    q.setParameter(QStringLiteral("par"), repeated);
+    q.execSql();
+    showMessage(QStringLiteral("Пароль изменен"));
+}

@@ -4,11 +4,17 @@
 
 #include <memory>
 
+class QListWidgetItem;
+class Query;
+class ResultsModel;
+
 namespace Ui {
 class Form2;
 }
 
-// The teacher's settings window.
+// The teacher's settings window: lecture topics, the timed test's question bank, its
+// parameters with the results, and the settings password. Every statement goes through
+// the shared query of TForm1.
 class TForm2 : public QWidget
 {
     Q_OBJECT
@@ -16,6 +22,48 @@ public:
     explicit TForm2(QWidget* parent = nullptr);
     ~TForm2() override;
 
+    void setVisible(bool visible) override;
+
+    void LoadTopics();
+    // Also run by the add-question dialog when it closes.
+    void LoadQuestionIds();
+
+signals:
+    // Emitted before a hidden window is shown.
+    void showing();
+
+public slots:
+    void FormShow();
+
+    // "Темы"
+    void CheckListBox1ClickCheck(QListWidgetItem* item);
+    void Button3Click();
+    void Button4Click();
+
+    // "База тестов"
+    void TabSheet3Show();
+    void ListBox1Click();
+    void Button7Click();
+    void Button5Click();
+    void Button6Click();
+
+    // "Тестирование"
+    void TabSheet1Show();
+    void Edit1KeyPress(QChar* key);
+    void Edit2KeyPress(QChar* key);
+    void Button1Click();
+    void Button2Click();
+
+    // "Защита"
+    void Button8Click();
+
 private:
+    static Query& query();
+    static void dropAllButDigits(QChar* key);
+    void setFonts();
+    void storeMark(const QString& name, bool marked);
+    qint64 selectedQuestionId() const;
+
     std::unique_ptr<Ui::Form2> ui;
+    ResultsModel* m_results = nullptr;
 };

@@ -1,7 +1,18 @@
 #include "admin/TForm4.h"
 
+#include "admin/ShowHandler.h"
+#include "admin/TForm2.h"
+#include "app/Fonts.h"
+#include "app/Globals.h"
 #include "app/WindowStyle.h"
+#include "data/Query.h"
+#include "data/Statements.h"
+#include "platform/Dialogs.h"
+#include "testing/TForm1.h"
 #include "ui_TForm4.h"
+
+#include <QCloseEvent>
+
 
 TForm4::TForm4(QWidget* parent)
     : QWidget(parent)
@@ -10,6 +21,63 @@ TForm4::TForm4(QWidget* parent)
     ui->setupUi(this);
     WindowStyle::setDialogBorder(*this, QSize(343, 359));
     WindowStyle::centreOnScreen(*this);
+    setFont(Fonts::sansSerif(11));
 }
 
 TForm4::~TForm4() = default;
+
+void TForm4::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        ShowHandler::runReported([this] { emit showing(); });
+    QWidget::setVisible(visible);
+}
+
+void TForm4::closeEvent(QCloseEvent* event)
+{
+    emit closing();
+    QWidget::closeEvent(event);
+}
+
+void TForm4::FormShow()
+{
+    PrepareNewQuestion();
+}
+
+void TForm4::FormClose()
+{
+    if (Form2)
+        Form2->LoadQuestionIds();
+}
+
+void TForm4::PrepareNewQuestion()
+{
+    Query& q = Form1->data().ADOQuery1;
+    q.setSql(Statements::selectLargestQuestionId());
+    q.open();
+    const QVariant largest = q.eof() ? QVariant() : q.fieldValue(QStringLiteral("m"));
+    m_lastQuestionNumber = largest.isNull() ? 0 : largest.toLongLong();
+    setWindowTitle(QStringLiteral("Добавление вопроса №") + QString::number(m_lastQuestionNumber + 1));
+    ui->Memo1->setPlainText(QStringLiteral("Введите текст тестового вопроса с вариантами ответа"));
+    ui->ComboBox1->setCurrentIndex(-1);
+    ui->ComboBox1->clearEditText();
+}
+
+void TForm4::Button1Click()
+{
+    Dialogs& dialogs = Dialogs::instance();
+    const QString text = ui->Memo1->toPlainText();
+    const QString letter = ui->ComboBox1->currentText();
+    // A letter counts as chosen when the box holds one of its own items, typed or picked.
+    if (text.isEmpty() || ui->ComboBox1->findText(letter) < 0) {
+        dialogs.showMessage(QStringLiteral("Неполные данные!"));
+        return;
+    }
+    const qint64 id = m_lastQuestionNumber + 1;
+    Query& q = Form1->data().ADOQuery1;
+    q.setSql(Statements::insertKey(id, letter));
+    q.execSql();
+    q.setSql(Statements::insertQuestion(id, text));
+    q.execSql();
+    PrepareNewQuestion();
+}

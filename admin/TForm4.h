@@ -8,7 +8,8 @@ namespace Ui {
 class Form4;
 }
 
-// The add-question dialog of the settings window.
+// The add-question dialog of the settings window. A new question takes the number after
+// the largest one in the bank.
 class TForm4 : public QWidget
 {
     Q_OBJECT
@@ -16,6 +17,27 @@ public:
     explicit TForm4(QWidget* parent = nullptr);
     ~TForm4() override;
 
+    void setVisible(bool visible) override;
+
+    void PrepareNewQuestion();
+    // The largest question number when the dialog was last prepared (0 for an empty bank).
+    qint64 lastQuestionNumber() const { return m_lastQuestionNumber; }
+
+signals:
+    // Emitted before a hidden dialog is shown, and when it is closed.
+    void showing();
+    void closing();
+
+public slots:
+    void FormShow();
+    void FormClose();
+    void Button1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     std::unique_ptr<Ui::Form4> ui;
+    // Lives as long as the dialog, which is created once for the whole run.
+    qint64 m_lastQuestionNumber = 0;
 };

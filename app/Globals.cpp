@@ -8,6 +8,7 @@ TForm5* Form5 = nullptr;
 TForm6* Form6 = nullptr;
 TForm8* Form8 = nullptr;
 TForm9* Form9 = nullptr;
+TimedTestRegistration* FormTimedTestRegistration = nullptr;
 
 int BrowseMode = 0;
 uint32_t RandSeed = 0;

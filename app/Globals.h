@@ -16,6 +16,7 @@ class TForm5;
 class TForm6;
 class TForm8;
 class TForm9;
+class TimedTestRegistration;
 
 // One reference per window, set when the window is created, valid until the end.
 extern TForm1* Form1; // timed test; owns the data objects
@@ -26,6 +27,7 @@ extern TForm5* Form5; // registration
 extern TForm6* Form6; // splash, the application's main window
 extern TForm8* Form8; // user manual
 extern TForm9* Form9; // fixed test
+extern TimedTestRegistration* FormTimedTestRegistration; // name and group for the timed test
 
 // The main window's browse mode: 0 none, 1 lectures, 2 practical works, 3 laboratory works.
 extern int BrowseMode;

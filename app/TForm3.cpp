@@ -1,15 +1,258 @@
 #include "app/TForm3.h"
 
+#include "app/Fonts.h"
+#include "app/Globals.h"
+#include "app/TForm6.h"
+#include "app/TForm8.h"
+#include "admin/SettingsAccess.h"
 #include "app/WindowStyle.h"
+#include "data/TableObject.h"
+#include "platform/ProgramFolder.h"
+#include "platform/ShellOpen.h"
+#include "testing/TForm1.h"
+#include "testing/TForm5.h"
+#include "testing/TimedTestRegistration.h"
 #include "ui_TForm3.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QUrl>
+#include <QWebEngineView>
+#include <QWindow>
+
+namespace {
+
+constexpr LocateOptions kTopicSearch = LocateOption::CaseInsensitive | LocateOption::PartialKey;
+// The height of a line in the selector's list.
+constexpr int kItemHeight = 20;
+
+// A window of the window set, as opposed to a message box, a dialog or a popup.
+bool isProgramForm(QWindow* window)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() == window)
+            return top->windowType() == Qt::Window;
+    }
+    return false;
+}
+
+} // namespace
 
 TForm3::TForm3(QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Form3>())
 {
     ui->setupUi(this);
+    // The menu bar sits above the client area, where the controls' coordinates start.
+    ui->FormLayout->setMenuBar(ui->MainMenu1);
+    setFont(Fonts::sansSerif(11));
+    ui->sComboBox1->setFont(Fonts::sansSerif(16));
+    ui->sBitBtn1->setFont(Fonts::sansSerif(16));
+    ui->sPanel1->setFont(Fonts::serif(32, Fonts::Weight::Bold));
+    // The selector completes nothing by itself: what the student typed is what is looked up.
+    ui->sComboBox1->setCompleter(nullptr);
+    // Typing is a change by the user too; the editor is made by the combo box, not the
+    // layout, so it is bound here.
+    connect(ui->sComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TForm3::sComboBox1Change);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TForm3::noteFocusWindow);
+    showPlaceholder();
     WindowStyle::setSizeableBorder(*this, QSize(891, 690));
     WindowStyle::centreOnScreen(*this);
 }
 
 TForm3::~TForm3() = default;
+
+void TForm3::openDocument(const QString& relativePath)
+{
+    ui->WebBrowser1->load(QUrl::fromLocalFile(ProgramFolder::path() + relativePath));
+}
+
+void TForm3::N7Click() { openDocument(QStringLiteral("text/umkd/about.htm")); }
+void TForm3::N20Click() { openDocument(QStringLiteral("text/umkd/silabus.htm")); }
+void TForm3::N21Click() { openDocument(QStringLiteral("text/umkd/plan_pr.htm")); }
+void TForm3::N22Click() { openDocument(QStringLiteral("text/umkd/plan_lab.htm")); }
+void TForm3::N8Click() { openDocument(QStringLiteral("text/umkd/srsp.htm")); }
+void TForm3::N23Click() { openDocument(QStringLiteral("text/umkd/rubezh.htm")); }
+void TForm3::N24Click() { openDocument(QStringLiteral("text/umkd/ekz_vopr.htm")); }
+void TForm3::N25Click() { openDocument(QStringLiteral("text/umkd/litra.htm")); }
+
+void TForm3::showPlaceholder()
+{
+    ui->sComboBox1->setCurrentIndex(-1);
+    ui->sComboBox1->setEditText(placeholder());
+}
+
+// The names of every record, in the table's own order; the table is left at its end.
+void TForm3::loadTopicList(TableObject& table)
+{
+    table.open();
+    table.first();
+    const int count = table.recordCount();
+    for (int i = 0; i < count; ++i) {
+        ui->sComboBox1->addItem(table.fieldAsString(QStringLiteral("name")));
+        ui->sComboBox1->setItemData(i, QSize(0, kItemHeight), Qt::SizeHintRole);
+        table.next();
+    }
+    showPlaceholder();
+}
+
+void TForm3::N1Click()
+{
+    ui->sBitBtn1->setEnabled(true);
+    BrowseMode = 1;
+    ui->sComboBox1->clear();
+    ui->sPanel1->hide();
+    ui->WebBrowser1->show();
+    if (Form1)
+        loadTopicList(Form1->data().tblTemi);
+}
+
+void TForm3::N18Click()
+{
+    ui->sBitBtn1->setEnabled(true);
+    BrowseMode = 2;
+    ui->sComboBox1->clear();
+    if (Form1)
+        loadTopicList(Form1->data().tblPrakt);
+}
+
+void TForm3::N17Click()
+{
+    BrowseMode = 3;
+    ui->sBitBtn1->setEnabled(false);
+    ui->sComboBox1->clear();
+    ui->sPanel1->hide();
+    ui->WebBrowser1->show();
+    if (Form1)
+        loadTopicList(Form1->data().tblLab);
+}
+
+void TForm3::N3Click()
+{
+    if (!Form5)
+        return;
+    Form5->openEmpty();
+}
+
+void TForm3::N5Click()
+{
+    if (Form8)
+        Form8->showManual();
+}
+
+void TForm3::N26Click()
+{
+    if (FormTimedTestRegistration)
+        FormTimedTestRegistration->openEmpty();
+}
+
+void TForm3::N27Click()
+{
+    SettingsAccess::open();
+}
+
+void TForm3::N6Click()
+{
+    close();
+}
+
+// When no name begins with the text, the table's current record is used as it stands.
+void TForm3::showDocumentOf(TableObject& table)
+{
+    table.locate(QStringLiteral("name"), ui->sComboBox1->currentText(), kTopicSearch);
+    openDocument(QStringLiteral("text/") + table.fieldAsString(QStringLiteral("file_name")));
+}
+
+void TForm3::sComboBox1Change()
+{
+    if (!Form1)
+        return;
+    if (BrowseMode == 1)
+        showDocumentOf(Form1->data().tblTemi);
+    if (BrowseMode == 2) {
+        ui->WebBrowser1->hide();
+        ui->sPanel1->show();
+        ui->sPanel1->setCaption(ui->sComboBox1->currentText());
+        showPlaceholder();
+    }
+    if (BrowseMode == 3)
+        showDocumentOf(Form1->data().tblLab);
+}
+
+// Presentations live in the program folder, whatever the current directory is.
+void TForm3::openPresentation(TableObject& table, const QString& key, const QString& folder,
+                              const QString& field)
+{
+    table.locate(QStringLiteral("name"), key, kTopicSearch);
+    const QString file = ProgramFolder::path() + folder + table.fieldAsString(field);
+    ShellOpen(file, QString(), QString(), kShowInPlace);
+}
+
+void TForm3::sBitBtn1Click()
+{
+    if (!Form1)
+        return;
+    const QString text = ui->sComboBox1->currentText();
+    if (BrowseMode == 1) {
+        openPresentation(Form1->data().tblTemi, text, QStringLiteral("text/present/"),
+                         QStringLiteral("file_pr"));
+    }
+    if (BrowseMode == 2) {
+        // After a practical work is chosen the selector shows the placeholder again; the
+        // work on the topic panel is the one the student means.
+        const bool chosen = text == placeholder() && ui->sPanel1->isVisibleTo(this);
+        openPresentation(Form1->data().tblPrakt, chosen ? ui->sPanel1->caption() : text,
+                         QStringLiteral("text/present_prakt/"), QStringLiteral("file_name"));
+    }
+}
+
+void TForm3::FormActivate()
+{
+    ui->sComboBox1->clear();
+    showPlaceholder();
+}
+
+void TForm3::FormClose()
+{
+    if (Form6)
+        Form6->close();
+}
+
+void TForm3::FormResize()
+{
+    // Every control keeps its position and size.
+}
+
+bool TForm3::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_activeForm) {
+        m_activeForm = true;
+        emit OnActivate();
+    }
+    return QWidget::event(event);
+}
+
+void TForm3::noteFocusWindow(QWindow* window)
+{
+    if (window && window != windowHandle() && isProgramForm(window))
+        m_activeForm = false;
+}
+
+void TForm3::closeEvent(QCloseEvent* event)
+{
+    emit OnClose();
+    event->accept();
+}
+
+void TForm3::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    emit OnResize();
+}
+
+void TForm3::hideEvent(QHideEvent* event)
+{
+    m_activeForm = false;
+    QWidget::hideEvent(event);
+}

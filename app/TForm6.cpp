@@ -1,15 +1,59 @@
 #include "app/TForm6.h"
 
+#include "app/Fonts.h"
+#include "app/Globals.h"
+#include "app/TForm3.h"
 #include "app/WindowStyle.h"
+#include "platform/JpegReader.h"
 #include "ui_TForm6.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QPixmap>
 
 TForm6::TForm6(QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Form6>())
 {
+    // The five seconds count from here, while the other windows are still being created.
+    Timer1.setInterval(kHandOverMs);
+    connect(&Timer1, &QTimer::timeout, this, &TForm6::Timer1Timer);
+    Timer1.start();
+
     ui->setupUi(this);
+    setFont(Fonts::sansSerif(11));
+    showPicture();
     WindowStyle::setNoBorder(*this, QSize(500, 220));
     WindowStyle::centreOnScreen(*this);
 }
 
 TForm6::~TForm6() = default;
+
+void TForm6::showPicture()
+{
+    QFile file(QStringLiteral(":/app/splash.jpg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QImage picture = JpegReader::decode(file.readAll());
+    if (!picture.isNull())
+        ui->Image1->setPixmap(QPixmap::fromImage(picture));
+}
+
+void TForm6::Timer1Timer()
+{
+    // A stopped timer never ticks again: the hand-over happens once.
+    if (!Timer1.isActive())
+        return;
+    if (Form3)
+        WindowStyle::showWindow(*Form3);
+    Timer1.stop();
+    hide();
+}
+
+void TForm6::closeEvent(QCloseEvent* event)
+{
+    Timer1.stop();
+    event->accept();
+    QCoreApplication::exit(0);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -8,7 +9,8 @@ namespace Ui {
 class Form6;
 }
 
-// The splash window, the application's main window.
+// The splash window, the application's main window: closing it ends the program. Its
+// timer hands over to the main window once, five seconds after the splash was created.
 class TForm6 : public QWidget
 {
     Q_OBJECT
@@ -16,6 +18,17 @@ public:
     explicit TForm6(QWidget* parent = nullptr);
     ~TForm6() override;
 
+    static constexpr int kHandOverMs = 5000;
+    QTimer Timer1;
+
+public slots:
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void showPicture();
+
     std::unique_ptr<Ui::Form6> ui;
 };

@@ -42,4 +42,11 @@ void centreOnScreen(QWidget& window)
                 available.y() + (available.height() - size.height()) / 2);
 }
 
+void showWindow(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace WindowStyle

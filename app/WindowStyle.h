@@ -22,4 +22,7 @@ void setSizeableBorder(QWidget& window, QSize outer);
 
 void centreOnScreen(QWidget& window);
 
+// Shows a window of the window set, never modally, and brings it to the front.
+void showWindow(QWidget& window);
+
 } // namespace WindowStyle

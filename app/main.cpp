@@ -1,14 +1,15 @@
-#include <QApplication>
-#include <QWidget>
+#include "app/Startup.h"
+#include "app/WindowSet.h"
+#include "platform/QtDialogs.h"
+#include "platform/ReportingApplication.h"
 
-// Start-up is being built; for now the program shows an empty window.
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Учебник"));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Электронный учебник \"Вестрон\""));
-    window.resize(891, 690);
-    window.show();
-    return app.exec();
+    Startup::prepareProcess();
+    ReportingApplication application(argc, argv);
+    QtDialogs dialogs;
+    Dialogs::install(&dialogs);
+    Startup::prepareApplication(application);
+    WindowSet windows;
+    return windows.run();
 }

@@ -15,7 +15,8 @@ public:
     CourseData();
 
     // The table connection and the six table objects, in this order: tblTemi, tblTest,
-    // tblTesting, tblResult, tblPrakt, tblLab. Throws DataError; start-up ends on it.
+    // tblTesting, tblResult, tblPrakt, tblLab. Throws DataError, also for a missing column
+    // that the program reads; start-up ends on it.
     void openTables(const QString& programFolder);
     // The statement connection. Throws DataError; the error is reported and start-up goes on.
     void openStatementConnection(const QString& programFolder);

@@ -54,6 +54,7 @@ signals:
 
 private:
     int columnIndex(const QString& name) const;
+    void run(bool keepRows);
 
     Connection& m_connection;
     QString m_sql;
@@ -62,4 +63,5 @@ private:
     QStringList m_columns;
     QVector<QVector<QVariant>> m_rows;
     int m_current = 0;
+    bool m_eof = true;
 };

@@ -23,10 +23,12 @@ class TableObject
 public:
     enum class State { Inactive, Browse, Edit, Insert };
 
-    TableObject(Connection& connection, const QString& tableName);
+    // The columns are those the program reads, in this order; opening fails when one is
+    // missing. With none given, every column of the table is read.
+    TableObject(Connection& connection, const QString& tableName, const QStringList& columns = {});
 
     // Reads the whole table. An open table object ignores it. Throws DataError with the
-    // engine's message (missing table, unreadable file).
+    // engine's message (missing table or column, unreadable file).
     void open();
     void close();
     bool isOpen() const { return m_state != State::Inactive; }
@@ -62,20 +64,34 @@ public:
     void deleteRecord();
 
 private:
-    // Implementation details are the data layer's own.
     struct Record {
         qint64 rowid = 0;
         QVector<QVariant> values;
     };
     int fieldIndex(const QString& field) const;
+    const Record* currentRecord() const;
+    void requireOpen() const;
+    void saveIfEditing();
+    void writeEdit();
+    void writeInsert();
+    Record readRecord(qint64 rowid) const;
+    QString quotedTable() const;
+    QString selectRecords() const;
+    QString quotedField(int index) const;
+    const QVector<int>& sortedBy(int field);
+    void recordsChanged();
 
     Connection& m_connection;
     QString m_table;
+    QStringList m_columns;
     State m_state = State::Inactive;
     QStringList m_fields;
     QVector<Record> m_records;
     int m_current = 0;
     bool m_eof = true;
     Record m_pending;
-    bool m_pendingChanged = false;
+    // The second order over the records that locate searches, kept until they change.
+    int m_sortField = -1;
+    QVector<int> m_sortOrder;
+    QVector<QString> m_foldedTexts;
 };

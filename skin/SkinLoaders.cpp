@@ -127,8 +127,9 @@ TsControlBevel toBevel(int32_t value)
     return value >= 0 && value <= 4 ? static_cast<TsControlBevel>(value) : TsControlBevel::cbNone;
 }
 
-// Copies one stored section in stream order. A value that cannot be read stops the copy,
-// leaving the entry as far as it was filled.
+// Copies one stored section: every property first, then the strings that must be read,
+// the gradients and then the font colours. A word that cannot be read stops there, leaving
+// the entry as far as it was filled.
 void fillFromStored(TsGeneralData& entry, const TsSkinGeneral& item)
 {
     entry.SectionName = item.SectionName;
@@ -141,12 +142,9 @@ void fillFromStored(TsGeneralData& entry, const TsSkinGeneral& item)
     entry.ReservedBoolean = item.ReservedBoolean;
     entry.ShadowOffset = item.ShadowOffset;
     entry.ShadowTransparency = item.ShadowTransparency;
-    entry.FontColor = parseFontColors(item.FontColor);
-    entry.HotFontColor = parseFontColors(item.HotFontColor);
     entry.Transparency = item.Transparency;
     entry.GradientPercent = item.GradientPercent;
     entry.GradientData = item.GradientData;
-    entry.Gradient = ParseGradientData(item.GradientData);
     entry.ImagePercent = item.ImagePercent;
     entry.ShowFocus = item.ShowFocus;
     entry.FadingEnabled = item.FadingEnabled;
@@ -158,10 +156,13 @@ void fillFromStored(TsGeneralData& entry, const TsSkinGeneral& item)
     entry.HotBevel = item.HotBevel;
     entry.HotGradientPercent = item.HotGradientPercent;
     entry.HotGradientData = item.HotGradientData;
-    entry.HotGradient = ParseGradientData(item.HotGradientData);
     entry.HotImagePercent = item.HotImagePercent;
     entry.BorderColor1 = item.BorderColor1;
     entry.BorderColor2 = item.BorderColor2;
+    entry.Gradient = ParseGradientData(item.GradientData);
+    entry.HotGradient = ParseGradientData(item.HotGradientData);
+    entry.FontColor = parseFontColors(item.FontColor);
+    entry.HotFontColor = parseFontColors(item.HotFontColor);
 }
 
 void appendStoredSections(TsSkinTables& tables, const TsStoredSkin& skin)

@@ -1,9 +1,14 @@
 #pragma once
 
 #include "data/CourseData.h"
+#include "testing/TimedTestSheet.h"
 
+#include <QDateTime>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -22,12 +27,66 @@ public:
 
     CourseData& data() { return m_data; }
 
+    // Showing the window starts a test (FormShow); when none can start the window stays
+    // hidden.
+    void setVisible(bool visible) override;
+
+    bool isTestRunning() const { return m_running; }
+    const TimedTestSheet& sheet() const { return m_sheet; }
+    int currentPosition() const { return m_position; }
+
+    // The window hidden while a test runs: the main window unless a test points it at a
+    // stand-in.
+    void setMainWindowForTesting(QWidget* window) { m_mainWindowOverride = window; }
+    // The clock of the start and end times and of the time limit.
+    void setClockForTesting(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+    QTimer Timer1;
+
 public slots:
     // The creation handler: opens the statement connection. Its DataError goes to the
     // error report and start-up goes on.
     void FormCreate();
+    // Starts a test; false (after telling the student) when the settings or the bank
+    // cannot give one.
+    bool FormShow();
+    // Scores and stores the test, then gives the main window back; false keeps the window
+    // open with the test when the result could not be stored.
+    bool FormClose();
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget* mainWindow() const;
+    void step(int delta);
+    void answer(int letterIndex);
+    qint64 remainingSeconds() const;
+    void showRemainingTime(qint64 seconds);
+    void scoreAndStore();
+    void finishTest();
+
     std::unique_ptr<Ui::Form1> ui;
     CourseData m_data;
+
+    TimedTestSheet m_sheet;
+    bool m_running = false;
+    int m_position = 1;
+    qint64 m_limitSeconds = 0;
+    QDateTime m_startedAt;
+    QString m_startedText;
+
+    QPointer<QWidget> m_mainWindowOverride;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };

@@ -1,6 +1,12 @@
 #include "testing/TForm5.h"
 
+#include "app/Fonts.h"
+#include "app/Globals.h"
 #include "app/WindowStyle.h"
+#include "platform/Dialogs.h"
+#include "testing/AnswerSheet.h"
+#include "testing/TForm1.h"
+#include "testing/TForm9.h"
 #include "ui_TForm5.h"
 
 TForm5::TForm5(QWidget* parent)
@@ -10,6 +16,40 @@ TForm5::TForm5(QWidget* parent)
     ui->setupUi(this);
     WindowStyle::setDialogBorder(*this, QSize(354, 107));
     WindowStyle::centreOnScreen(*this);
+    setFont(Fonts::sansSerif(16));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(210, 183, 125));
+    setPalette(colours);
+    setAutoFillBackground(true);
 }
 
 TForm5::~TForm5() = default;
+
+void TForm5::openEmpty()
+{
+    WindowStyle::showWindow(*this);
+    ui->sEdit1->clear();
+}
+
+QString TForm5::studentName() const
+{
+    return ui->sEdit1->text();
+}
+
+void TForm5::sButton2Click()
+{
+    if (ui->sEdit1->text().isEmpty()) {
+        Dialogs::instance().messageBox(QStringLiteral("Вы не зарегистрировались!"),
+                                       QStringLiteral("Information"), Dialogs::Icon::Information);
+        return;
+    }
+    if (!Form1 || !Form9)
+        return;
+    CourseData& data = Form1->data();
+    Form9->resetForNewAttempt();
+    AnswerSheet::empty(data.tblTesting);
+    Form9->clearAnswerChoice();
+    AnswerSheet::draw(data.tblTesting, data.tblTest);
+    WindowStyle::showWindow(*Form9);
+    close();
+}

@@ -7,8 +7,10 @@
 namespace Ui {
 class Form9;
 }
+class TsButton;
 
-// The fixed test window.
+// The fixed test window: twenty question buttons, the question memo, the answer letters
+// and the hand-in with its result box.
 class TForm9 : public QWidget
 {
     Q_OBJECT
@@ -16,6 +18,40 @@ public:
     explicit TForm9(QWidget* parent = nullptr);
     ~TForm9() override;
 
+    // A new attempt: empty memo shown, result box hidden, every question button enabled.
+    void resetForNewAttempt();
+    // No letter chosen, without writing anything to the answer sheet.
+    void clearAnswerChoice();
+
+public slots:
+    void sButton2Click() { openQuestion(1); }
+    void sButton3Click() { openQuestion(2); }
+    void sButton4Click() { openQuestion(3); }
+    void sButton5Click() { openQuestion(4); }
+    void sButton6Click() { openQuestion(5); }
+    void sButton7Click() { openQuestion(6); }
+    void sButton8Click() { openQuestion(7); }
+    void sButton9Click() { openQuestion(8); }
+    void sButton10Click() { openQuestion(9); }
+    void sButton11Click() { openQuestion(10); }
+    void sButton12Click() { openQuestion(11); }
+    void sButton13Click() { openQuestion(12); }
+    void sButton14Click() { openQuestion(13); }
+    void sButton15Click() { openQuestion(14); }
+    void sButton16Click() { openQuestion(15); }
+    void sButton17Click() { openQuestion(16); }
+    void sButton18Click() { openQuestion(17); }
+    void sButton19Click() { openQuestion(18); }
+    void sButton20Click() { openQuestion(19); }
+    void sButton21Click() { openQuestion(20); }
+    // A letter chosen by the student or selected when a question opens.
+    void sRadioGroup1Click();
+    // "Сдать".
+    void sButton22Click();
+
 private:
+    void openQuestion(int slot);
+    TsButton* questionButton(int slot) const;
+
     std::unique_ptr<Ui::Form9> ui;
 };

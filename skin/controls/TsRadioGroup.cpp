@@ -25,7 +25,7 @@ void TsRadioGroup::setItemIndex(int index)
 {
     if (index < 0 || index >= m_buttons.size()) {
         m_itemIndex = -1;
-        // A group's exclusive buttons cannot all be unchecked while exclusive.
+        // Exclusive buttons cannot all be unchecked while they are exclusive.
         for (QRadioButton* button : m_buttons) {
             button->setAutoExclusive(false);
             button->setChecked(false);
@@ -33,8 +33,8 @@ void TsRadioGroup::setItemIndex(int index)
         }
         return;
     }
+    // Checking the button reports the change through buttonToggled.
     m_buttons[index]->setChecked(true);
-    choose(index);
 }
 
 QRadioButton* TsRadioGroup::button(int index) const
@@ -54,7 +54,7 @@ void TsRadioGroup::rebuild()
     m_buttons.clear();
     for (int i = 0; i < m_items.size(); ++i) {
         auto* button = new QRadioButton(m_items[i], this);
-        connect(button, &QRadioButton::clicked, this, [this, i] { choose(i); });
+        connect(button, &QRadioButton::toggled, this, [this, i](bool checked) { buttonToggled(i, checked); });
         button->show();
         m_buttons.push_back(button);
     }
@@ -65,10 +65,10 @@ void TsRadioGroup::layoutButtons()
 {
     if (m_buttons.isEmpty())
         return;
-    const QRect area = contentsRect().adjusted(8, 16, -4, -4);
+    const QRect area = contentsRect().adjusted(8, title().isEmpty() ? 4 : 16, -4, -4);
     const int rows = (int(m_buttons.size()) + m_columns - 1) / m_columns;
     const int cellWidth = area.width() / m_columns;
-    const int cellHeight = rows > 0 ? area.height() / rows : area.height();
+    const int cellHeight = area.height() / rows;
     for (int i = 0; i < m_buttons.size(); ++i) {
         const int column = i / rows;
         const int row = i % rows;
@@ -77,8 +77,10 @@ void TsRadioGroup::layoutButtons()
     }
 }
 
-void TsRadioGroup::choose(int index)
+void TsRadioGroup::buttonToggled(int index, bool checked)
 {
+    if (!checked || index == m_itemIndex)
+        return;
     m_itemIndex = index;
     emit clicked();
 }

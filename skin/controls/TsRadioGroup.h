@@ -7,9 +7,10 @@
 
 class QRadioButton;
 
-// A skinned group of radio buttons laid out in columns, with one chosen item.
-// Choosing an item (by the user or by setItemIndex with a valid index) emits clicked();
-// clearing the choice with setItemIndex(-1) does not.
+// A skinned group of radio buttons laid out in columns (filled column by column), with
+// one chosen item. A change of the chosen item, by the user or by setItemIndex with a
+// valid index, emits clicked(); clearing the choice with setItemIndex(-1) does not, and
+// neither does choosing the item that is already chosen.
 class TsRadioGroup : public QGroupBox
 {
     Q_OBJECT
@@ -23,11 +24,13 @@ public:
     const QString& skinSection() const { return m_skinSection; }
     void setSkinSection(const QString& section) { m_skinSection = section; }
 
+    // New items start with no item chosen.
     const QStringList& items() const { return m_items; }
     void setItems(const QStringList& items);
     int columns() const { return m_columns; }
     void setColumns(int columns);
 
+    // -1 when no item is chosen; an index outside the items clears the choice.
     int itemIndex() const { return m_itemIndex; }
     void setItemIndex(int index);
 
@@ -42,7 +45,7 @@ protected:
 private:
     void rebuild();
     void layoutButtons();
-    void choose(int index);
+    void buttonToggled(int index, bool checked);
 
     QString m_skinSection;
     QStringList m_items;

@@ -1,6 +1,11 @@
+#include "PaintTestSupport.h"
+
+#include "skin/PaintBorder.h"
+#include "skin/PaintImagePiece.h"
 #include "skin/SkinLoaders.h"
 #include "skin/SkinLookups.h"
 #include "skin/StoredSkinText.h"
+#include "skin/TsParentCache.h"
 
 #include <QFile>
 
@@ -304,6 +309,53 @@ TEST(StoredSkinGolden, MasterBitmapHoldsThePieces)
     }
 }
 
+// Regression: the inside of the panel and title border cells was magenta, so the corners
+// showed the parent instead of the control's own background (and the title's corner cells
+// would have been cut out of the main window's region); the unmasked title-button back of
+// the normal state was drawn as a pink square.
+TEST(StoredSkinGolden, PiecesShowTheParentOnlyAtTheirOutline)
+{
+    painttest::TablesScope scope(loadedGolden());
+    const TsSkinTables& t = TsSkinData::instance().tables;
+    auto pieceOf = [&](const char* section, const char* property) -> const TsMaskData& {
+        const QString name = QString::fromLatin1(section);
+        const int index = FindImageIndex(t, FindSectionIndex(t.sections, name), name, QString::fromLatin1(property));
+        EXPECT_GE(index, 0) << section;
+        return t.masks.at(std::size_t(std::max(index, 0)));
+    };
+    constexpr TsColor background = 0x123456, parentColour = 0x00FF00;
+    Bitmap24 parent(80, 60);
+    parent.fill(parentColour);
+    const TsParentCache cache{&parent, 0, 0, true};
+    for (const char* section : {"FORMTITLE", "BUTTON", "PANEL", "DIALOG", "GROUPBOX", "SCROLLSLIDERV", "SCROLLSLIDERH",
+                                "EDIT", "SCROLLBTNTOP", "SCROLLBAR1H"}) {
+        const TsMaskData& piece = pieceOf(section, "BORDERSMASK");
+        for (int state = 0; state < 3; ++state) {
+            Bitmap24 picture(80, 60);
+            picture.fill(background);
+            PaintBorderMask(picture, {0, 0, 80, 60}, true, state, piece, cache);
+            for (int y = 0; y < 60; ++y)
+                for (int x = 0; x < 80; ++x) {
+                    const bool outline = (x < 3 || x >= 77) && (y < 3 || y >= 57);
+                    if (!outline) {
+                        ASSERT_NE(picture.pixel(x, y), parentColour) << section << " state " << state << " at " << x << ',' << y;
+                    }
+                }
+        }
+    }
+    // The title's top corner cells: magenta only in the rounded outline the window loses.
+    const TsMaskData& title = pieceOf("FORMTITLE", "BORDERSMASK");
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 24; ++x)
+            if ((x >= 3 && x < 21) || y >= 2) {
+                ASSERT_NE(t.masterBitmap.pixel(title.R.Left + x, title.R.Top + y), kTransparentColor) << x << ',' << y;
+            }
+    Bitmap24 back(18, 18);
+    back.fill(background);
+    DrawImagePiece(back, 0, 0, 0, pieceOf("FORM", "TITLEBUTTON"), 1);
+    EXPECT_EQ(back.pixel(9, 9), background);
+}
+
 TEST(StoredSkinGolden, StoredAsA256ColourBitmapFile)
 {
     QFile file(QStringLiteral(":/skins/golden.bmp"));
@@ -337,24 +389,51 @@ TEST(StoredSkinText, ReportsProblemsWithTheirLines)
 
 TEST(StoredSkinLoaders, BadItemKeepsWhatWasFilledAndLoadingGoesOn)
 {
-    TsStoredSkin skin;
-    skin.Name = QStringLiteral("S");
-    TsSkinGeneral bad;
-    bad.SectionName = QStringLiteral("BAD");
-    bad.Color = 123;
-    bad.GradientData = QStringLiteral("1;x;3;0;0");
-    bad.ImagePercent = 40;
-    TsSkinGeneral good;
-    good.SectionName = QStringLiteral("GOOD");
-    good.ImagePercent = 30;
-    skin.GeneralData = {bad, good};
-    const TsStoredSkins skins{skin};
-    TsSkinTables t;
-    LoadSectionTable(t, SkinLoadSource{nullptr, QString(), &skins, QStringLiteral("S"), nullptr});
-    ASSERT_EQ(t.sections.size(), 2u);
-    EXPECT_EQ(t.sections[0].Color, 123u);
-    EXPECT_EQ(t.sections[0].ImagePercent, 0); // after the bad gradient: not filled
-    EXPECT_EQ(t.sections[1].ImagePercent, 30);
+    // The properties are copied first, then the gradients are parsed, then the font colours
+    // split; an unreadable word stops its own item there and nothing else.
+    struct Row
+    {
+        const char* name;
+        const char* gradient;
+        const char* hotGradient;
+        const char* fontColor;
+        std::size_t steps, hotSteps;
+        TsColor textColour;
+    };
+    const Row rows[] = {
+        {"bad gradient: no hot gradient, no font colours", "1;x;3;0;0", "1;2;3;0;0", "255 -1 -1 -1 -1", 0, 0, 0},
+        {"bad hot gradient: the gradient is there", "1;2;3;0;0", "1;2;x;0;0", "255 -1 -1 -1 -1", 1, 0, 0},
+        {"bad font colour: both gradients are there", "1;2;3;0;0", "1;2;3;0;0", "255 x -1 -1 -1", 1, 1, 0},
+        {"regression: nothing bad", "1;2;3;0;0", "1;2;3;0;0", "255 -1 -1 -1 -1", 1, 1, 255},
+    };
+    for (const Row& row : rows) {
+        TsStoredSkin skin;
+        skin.Name = QStringLiteral("S");
+        TsSkinGeneral bad;
+        bad.SectionName = QStringLiteral("BAD");
+        bad.Color = 123;
+        bad.GradientData = QString::fromLatin1(row.gradient);
+        bad.HotGradientData = QString::fromLatin1(row.hotGradient);
+        bad.FontColor = QString::fromLatin1(row.fontColor);
+        bad.ImagePercent = 40;
+        bad.BorderColor2 = 77;
+        TsSkinGeneral good;
+        good.SectionName = QStringLiteral("GOOD");
+        good.ImagePercent = 30;
+        skin.GeneralData = {bad, good};
+        const TsStoredSkins skins{skin};
+        TsSkinTables t;
+        LoadSectionTable(t, SkinLoadSource{nullptr, QString(), &skins, QStringLiteral("S"), nullptr});
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(t.sections.size(), 2u);
+        EXPECT_EQ(t.sections[0].Color, 123u);
+        EXPECT_EQ(t.sections[0].ImagePercent, 40);
+        EXPECT_EQ(t.sections[0].BorderColor2, 77u);
+        EXPECT_EQ(t.sections[0].Gradient.size(), row.steps);
+        EXPECT_EQ(t.sections[0].HotGradient.size(), row.hotSteps);
+        EXPECT_EQ(t.sections[0].FontColor[0], row.textColour);
+        EXPECT_EQ(t.sections[1].ImagePercent, 30);
+    }
 }
 
 TEST(StoredSkinLoaders, SkinNamesDecideWhatIsLoaded)

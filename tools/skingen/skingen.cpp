@@ -133,9 +133,17 @@ void drawFrame(Canvas& c, int l, int t, int w, int h, const Frame& f, int maskTo
                 ringCount += n;
             }
             const Rgb insideColour = mix(f.insideTop, f.insideBottom, double(y) / std::max(1, h - 1));
+            if (ringCount == 0 && !f.fillInside) {
+                // Nothing of the frame here. Magenta would show the parent in the corner cells
+                // (and cut the window region); white under mask 255 leaves the background exactly.
+                c.set(l + x, t + y, maskTop >= 0 ? kWhite : kMagenta);
+                if (maskTop >= 0)
+                    c.set(l + x, maskTop + y, kWhite);
+                continue;
+            }
             Rgb colour;
             if (ringCount == 0) {
-                colour = f.fillInside ? insideColour : kMagenta;
+                colour = insideColour;
             } else if (f.fillInside && inside > 0) {
                 const int n = ringCount + inside;
                 colour = Rgb{int((r + insideColour.r * inside) / n), int((g + insideColour.g * inside) / n),
@@ -189,7 +197,9 @@ void drawGlyph(Canvas& c, int l, int t, int w, int h, int maskTop, Rgb ink, Rgb 
                 if (maskTop >= 0)
                     c.set(l + x, maskTop + y, grey(on ? 0 : 160));
             } else if (maskTop >= 0) {
-                c.set(l + x, t + y, kMagenta);
+                // White under mask 255 leaves the background as magenta would, and also where
+                // the glyph lies inside another piece (the bottom arrow in the panel's cells).
+                c.set(l + x, t + y, kWhite);
                 c.set(l + x, maskTop + y, kWhite);
             }
         }
@@ -344,13 +354,18 @@ void drawFormBorder(Canvas& c)
 
 void drawTitleBorder(Canvas& c)
 {
-    // A highlight along the top of the title bar and a dark line below it.
+    // A highlight along the top of the title bar and a dark line below it; the rest lets the
+    // title's own background show. Only the rounded top corners are magenta: the form cuts
+    // them out of its window region.
     const int l = 0, t = 198, w = 24, h = 24, maskTop = 222;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            Rgb colour = kMagenta;
+            Rgb colour = kWhite;
             int m = 255;
-            if (y == 0) {
+            const int side = std::min(x, w - 1 - x);
+            if (y + side < 2) {
+                colour = kMagenta;
+            } else if (y == 0) {
                 colour = kCream;
                 m = 96;
             } else if (y == h - 1) {
@@ -387,7 +402,7 @@ void drawPanelBorder(Canvas& c)
         for (int x = 0; x < w; ++x) {
             const int d = std::min({x, y, w - 1 - x, h - 1 - y});
             const bool lightSide = x + y < w - 1 && (x == d || y == d);
-            Rgb colour = kMagenta;
+            Rgb colour = kWhite;
             int m = 255;
             if (d == 0) {
                 colour = kDarkBrown;
@@ -582,6 +597,9 @@ void drawPieces(Canvas& c)
     drawScrollButtons(c, 42, 354);
     drawScrollButtons(c, 114, 354);
     // The check and radio glyphs reach below the picture; their lowest mask rows are cut.
+    // The form's grip shares columns 0..16 with the first frame of the checked check glyph
+    // and is drawn over it; the program's windows draw neither (radio buttons take the
+    // GLOBALINFO pieces, and the form shows no grip).
     drawCheckStates(c, 0, 378, 48, 414, true, true, false);
     drawCheckStates(c, 48, 378, 96, 414, true, false, false);
     drawCheckStates(c, 94, 378, 142, 414, true, true, true);

@@ -1,0 +1,106 @@
+#include "app/WindowSet.h"
+
+#include "admin/TForm2.h"
+#include "admin/TForm4.h"
+#include "app/Globals.h"
+#include "app/TForm3.h"
+#include "app/TForm6.h"
+#include "app/TForm8.h"
+#include "data/DataError.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
+#include "testing/TForm1.h"
+#include "testing/TForm5.h"
+#include "testing/TForm9.h"
+#include "testing/TimedTestRegistration.h"
+
+#include <QApplication>
+
+WindowSet::~WindowSet()
+{
+    destroy();
+}
+
+template <class Window>
+Window* WindowSet::make(Window*& reference)
+{
+    auto window = std::make_unique<Window>();
+    reference = window.get();
+    m_windows.push_back(std::move(window));
+    m_forgetReference.push_back([&reference] { reference = nullptr; });
+    return reference;
+}
+
+// The creation handlers of TForm1 and TForm8 run right after their own window is built.
+void WindowSet::createWindows()
+{
+    make(Form6);
+    make(Form3);
+    make(Form1);
+    runCreationHandler([] { Form1->FormCreate(); });
+    make(Form2);
+    make(Form4);
+    make(Form8);
+    runCreationHandler([] { Form8->FormCreate(); });
+    make(Form9);
+    make(Form5);
+    make(FormTimedTestRegistration);
+}
+
+// A creation handler's error is reported; the window stays, with the handler's later
+// steps not done.
+void WindowSet::runCreationHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ErrorReport::show(error);
+    }
+}
+
+bool WindowSet::create()
+{
+    destroy();
+    try {
+        createWindows();
+    } catch (const std::exception& error) {
+        Dialogs::instance().messageBox(startupFailureText(error), startupFailureCaption(),
+                                       Dialogs::Icon::Error);
+        destroy();
+        return false;
+    }
+    return true;
+}
+
+QString WindowSet::startupFailureText(const std::exception& error)
+{
+    const bool dataError = dynamic_cast<const DataError*>(&error) != nullptr;
+    return QStringLiteral("Не удалось запустить учебник.\n\n%1: %2")
+        .arg(dataError ? QStringLiteral("DataError") : QStringLiteral("Exception"),
+             ErrorReport::text(QString::fromUtf8(error.what())));
+}
+
+void WindowSet::destroy()
+{
+    while (!m_windows.empty()) {
+        m_forgetReference.back()();
+        m_forgetReference.pop_back();
+        m_windows.pop_back();
+    }
+}
+
+int WindowSet::run()
+{
+    if (!create())
+        return 1;
+    Form6->show();
+    return QApplication::exec();
+}
+
+std::vector<QWidget*> WindowSet::windows() const
+{
+    std::vector<QWidget*> result;
+    for (const auto& window : m_windows)
+        result.push_back(window.get());
+    return result;
+}

@@ -1,0 +1,89 @@
+#include "data/Connection.h"
+
+#include "data/DataError.h"
+#include "data/SqlStatement.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+#include <sys/vfs.h>
+
+namespace {
+
+constexpr int busyTimeoutMs = 5000;
+
+// WAL needs shared memory that network file systems do not give reliably.
+bool isLocalFile(const QString& path)
+{
+    struct statfs info {};
+    if (statfs(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x6969UL:     // NFS
+    case 0x517BUL:     // SMB
+    case 0xFF534D42UL: // CIFS
+    case 0xFE534D42UL: // SMB2
+    case 0x65735546UL: // FUSE
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+Connection::~Connection()
+{
+    close();
+}
+
+void Connection::setDatabasePath(const QString& path)
+{
+    if (path == m_path)
+        return;
+    close();
+    m_path = path;
+}
+
+void Connection::open()
+{
+    if (m_db)
+        return;
+    if (m_path.isEmpty())
+        throw DataError(QStringLiteral("Не задан файл базы данных"));
+    if (!QFileInfo(m_path).isFile())
+        throw DataError(QStringLiteral("Файл базы данных \"%1\" не найден").arg(m_path));
+
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db,
+                                   SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close_v2(db);
+        throw DataError(message);
+    }
+    sqlite3_busy_timeout(db, busyTimeoutMs);
+    try {
+        // Reading the schema now makes a file that is not a database fail here, not later.
+        SqlStatement(db, QStringLiteral("PRAGMA schema_version")).run();
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    if (isLocalFile(m_path)) {
+        try {
+            SqlStatement(db, QStringLiteral("PRAGMA journal_mode=WAL")).run();
+        } catch (const DataError&) {
+            // The default journal works too; only concurrency is poorer.
+        }
+    }
+    m_db = db;
+}
+
+void Connection::close()
+{
+    if (!m_db)
+        return;
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}

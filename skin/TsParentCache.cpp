@@ -1,0 +1,7 @@
+#include "skin/TsParentCache.h"
+
+const TsParentCache& EmptyParentCache()
+{
+    static const TsParentCache empty;
+    return empty;
+}

@@ -1,0 +1,46 @@
+#include "testing/TimedTestRegistration.h"
+
+#include "app/Fonts.h"
+#include "app/Globals.h"
+#include "app/WindowStyle.h"
+#include "platform/Dialogs.h"
+#include "testing/TForm1.h"
+#include "ui_TimedTestRegistration.h"
+
+TimedTestRegistration::TimedTestRegistration(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::TimedTestRegistration>())
+{
+    ui->setupUi(this);
+    WindowStyle::setDialogBorder(*this, QSize(330, 112));
+    setFont(Fonts::sansSerif(13));
+}
+
+TimedTestRegistration::~TimedTestRegistration() = default;
+
+void TimedTestRegistration::openEmpty()
+{
+    ui->fioEdit->clear();
+    ui->gruppaEdit->clear();
+    WindowStyle::centreOnScreen(*this);
+    show();
+    raise();
+    activateWindow();
+    ui->fioEdit->setFocus();
+}
+
+void TimedTestRegistration::startButtonClicked()
+{
+    const QString fio = ui->fioEdit->text().trimmed();
+    const QString gruppa = ui->gruppaEdit->text().trimmed();
+    if (fio.isEmpty() || gruppa.isEmpty()) {
+        Dialogs::instance().messageBox(QStringLiteral("Вы не зарегистрировались!"),
+                                       QStringLiteral("Information"), Dialogs::Icon::Information);
+        return;
+    }
+    TimedTestFio = fio;
+    TimedTestGruppa = gruppa;
+    hide();
+    if (Form1)
+        Form1->show();
+}
