@@ -9,6 +9,8 @@
 #include "data/TableObject.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShellOpen.h"
+#include "skin/StoredSkinText.h"
+#include "skin/TsSkinManager.h"
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TimedTestRegistration.h"
@@ -59,6 +61,14 @@ TForm3::TForm3(QWidget* parent)
     showPlaceholder();
     WindowStyle::setSizeableBorder(*this, QSize(891, 690));
     WindowStyle::centreOnScreen(*this);
+
+    // The program's skin manager; the window is built, so it loads the skin and tells every window.
+    sSkinManager1 = new TsSkinManager(this);
+    sSkinManager1->SetInternalSkins(builtInStoredSkins());
+    sSkinManager1->SetSkinDirectory(QStringLiteral("C:\\Skins\\Golden"));
+    sSkinManager1->SetSkinName(QStringLiteral("Golden (internal)"));
+    sSkinManager1->SetSkinnedPopups(false);
+    sSkinManager1->Loaded();
 }
 
 TForm3::~TForm3() = default;

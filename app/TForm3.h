@@ -6,6 +6,7 @@
 
 class QWindow;
 class TableObject;
+class TsSkinManager;
 
 namespace Ui {
 class Form3;
@@ -72,6 +73,7 @@ private:
     void noteFocusWindow(QWindow* window);
 
     std::unique_ptr<Ui::Form3> ui;
+    TsSkinManager* sSkinManager1 = nullptr;
     // True while this window is the program's active form; a message box or another
     // application taking the focus leaves it so, another window of the set clears it.
     bool m_activeForm = false;

@@ -13,11 +13,20 @@ namespace {
 
 using Receivers = std::vector<QPointer<QObject>>;
 
+// Qt empties an object's child slots one by one as it deletes them, so a gap means the
+// object is on its way out.
+bool beingDestroyed(const QObject* object)
+{
+    return object->children().contains(nullptr);
+}
+
 // Collected before any delivery, so that a receiver that adds or deletes objects does not
 // upset the walk.
 void collectReceivers(QObject* parent, Receivers& receivers)
 {
     for (QObject* child : parent->children()) {
+        if (!child)
+            continue;
         if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow())
             continue;
         receivers.emplace_back(child);
@@ -58,7 +67,7 @@ void toAllForms(uint32_t number, uintptr_t wParam, intptr_t lParam)
 
 void toForm(QWidget* form, uint32_t number, uintptr_t wParam, intptr_t lParam)
 {
-    if (!form || !QCoreApplication::instance())
+    if (!form || !QCoreApplication::instance() || beingDestroyed(form))
         return;
     QPointer<QWidget> alive(form);
     if (number == SKN_SKINCHANGED)

@@ -14,6 +14,7 @@ void toAllForms(uint32_t number, uintptr_t wParam, intptr_t lParam);
 // One form: SKN_SKINCHANGED goes to the form itself first; then every object the form holds,
 // depth first in child order (windows of their own are left to their own turn). A form
 // skin provider hears SKN_SKINCHANGED through its form and so is not sent it again.
+// A form that is being destroyed hears nothing.
 void toForm(QWidget* form, uint32_t number, uintptr_t wParam, intptr_t lParam);
 
 } // namespace SkinBroadcast

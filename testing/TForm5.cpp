@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "testing/AnswerSheet.h"
 #include "testing/TForm1.h"
+#include "skin/TsSkinManager.h"
 #include "testing/TForm9.h"
 #include "ui_TForm5.h"
 
@@ -21,6 +22,11 @@ TForm5::TForm5(QWidget* parent)
     colours.setColor(QPalette::Window, QColor(210, 183, 125));
     setPalette(colours);
     setAutoFillBackground(true);
+
+    // A manager of its own, switched off: the main window's manager skins every window.
+    sSkinManager1 = new TsSkinManager(this);
+    sSkinManager1->SetActive(false);
+    sSkinManager1->Loaded();
 }
 
 TForm5::~TForm5() = default;

@@ -7,6 +7,7 @@
 namespace Ui {
 class Form5;
 }
+class TsSkinManager;
 
 // The registration window of the fixed test: the student types a name and starts a new
 // attempt. The name stays in the edit and is read again at hand-in.
@@ -28,4 +29,5 @@ public slots:
 
 private:
     std::unique_ptr<Ui::Form5> ui;
+    TsSkinManager* sSkinManager1 = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "app/WindowStyle.h"
 #include "testing/AnswerSheet.h"
 #include "testing/GradeBand.h"
+#include "skin/TsSkinManager.h"
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "ui_TForm9.h"
@@ -25,6 +26,11 @@ TForm9::TForm9(QWidget* parent)
     ui->sMemo1->setPalette(memoColours);
     ui->sLabel3->setLayoutDirection(Qt::RightToLeft);
     ui->sGroupBox1->hide();
+
+    // A manager of its own, switched off: the main window's manager skins every window.
+    sSkinManager1 = new TsSkinManager(this);
+    sSkinManager1->SetActive(false);
+    sSkinManager1->Loaded();
 }
 
 TForm9::~TForm9() = default;

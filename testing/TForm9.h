@@ -7,6 +7,7 @@
 namespace Ui {
 class Form9;
 }
+class TsSkinManager;
 class TsButton;
 
 // The fixed test window: twenty question buttons, the question memo, the answer letters
@@ -54,4 +55,5 @@ private:
     TsButton* questionButton(int slot) const;
 
     std::unique_ptr<Ui::Form9> ui;
+    TsSkinManager* sSkinManager1 = nullptr;
 };

@@ -337,6 +337,25 @@ TEST_F(ManagerBroadcastTest, DestroyingTheManagerTellsEveryoneTheSkinIsGone)
     EXPECT_EQ(TsSkinData::instance().ActiveManager, nullptr);
 }
 
+TEST_F(ManagerBroadcastTest, ManagerOwnedByAFormTellsTheOtherFormsWhenTheFormGoes)
+{
+    // The manager is deleted with its form's children: that form hears nothing more.
+    auto owner = std::make_unique<RecordingWidget>(QStringLiteral("Owner"), m_log);
+    new RecordingWidget(QStringLiteral("Owner.before"), m_log, owner.get());
+    auto* manager = new TsSkinManager(owner.get());
+    new RecordingWidget(QStringLiteral("Owner.after"), m_log, owner.get());
+    RecordingWidget* other = form(QStringLiteral("Other"));
+    new RecordingWidget(QStringLiteral("Other.a"), m_log, other);
+    manager->SetInternalSkins(builtInStoredSkins());
+    manager->SetSkinName(kGolden);
+    manager->Loaded();
+    m_log.entries.clear();
+
+    owner.reset();
+    EXPECT_EQ(m_log.all(), QStringList{QStringLiteral("Other.a:a503")});
+    EXPECT_EQ(TsSkinData::instance().ActiveManager, nullptr);
+}
+
 TEST_F(ManagerBroadcastTest, MessagesCarryTheirNumbersAndResults)
 {
     struct Row
