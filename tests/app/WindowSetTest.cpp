@@ -9,6 +9,9 @@
 #include "app/TForm8.h"
 #include "testing/TimedTestRegistration.h"
 #include "platform/JpegReader.h"
+#include "skin/SkinLookups.h"
+#include "skin/TsSkinData.h"
+#include "skin/TsSkinManager.h"
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TForm9.h"
@@ -71,6 +74,21 @@ TEST_F(WindowSetTest, CreatesTheWindowsOnceHiddenInOrder)
                                static_cast<QWidget*>(Form9), static_cast<QWidget*>(Form5),
                                static_cast<QWidget*>(FormTimedTestRegistration)})
         EXPECT_EQ(reference, nullptr);
+}
+
+TEST_F(WindowSetTest, TheMainWindowsManagerTakesChargeAndLoadsTheStoredSkin)
+{
+    startWithRows(QString());
+    const TsSkinData& skin = TsSkinData::instance();
+    ASSERT_NE(skin.ActiveManager, nullptr);
+    // The registration and fixed-test windows carry managers of their own, switched off.
+    EXPECT_EQ(skin.ActiveManager->parent(), Form3);
+    EXPECT_TRUE(skin.SkinReady);
+    EXPECT_TRUE(skin.SkinFolder.isEmpty()) << "no skin folder: the stored skin is used";
+    for (const char* section : {"FORM", "BUTTON", "GROUPBOX", "COMBOBOX", "PANEL", "EDIT"})
+        EXPECT_GE(FindSectionIndex(QString::fromLatin1(section)), 0) << section;
+    windows.destroy();
+    EXPECT_EQ(TsSkinData::instance().ActiveManager, nullptr);
 }
 
 TEST_F(WindowSetTest, WithoutTheDatabaseStartUpStopsWithAMessageAndExitCodeOne)

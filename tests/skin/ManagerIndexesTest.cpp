@@ -105,8 +105,9 @@ TEST_F(ManagerIndexesTest, ResolvedForTheStoredSkin)
     };
     for (const PieceRow& row : pieces) {
         EXPECT_EQ(pieceAt(row.index), QLatin1String(row.piece));
-        if (row.index >= 0 && row.rect != TsRect{})
+        if (row.index >= 0 && row.rect != TsRect{}) {
             EXPECT_EQ(tables.masks[std::size_t(row.index)].R, row.rect) << row.piece;
+        }
     }
 
     // What the stored skin does not have, including through SCROLLSLIDERH's parent.

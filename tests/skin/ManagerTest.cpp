@@ -166,8 +166,9 @@ TEST_F(ManagerTest, SkinDirectoryForms)
     for (const Row& row : rows) {
         manager.SetSkinDirectory(row.input);
         EXPECT_EQ(manager.FullSkinDirectory(), row.expected) << row.name;
-        if (!row.input.isEmpty())
+        if (!row.input.isEmpty()) {
             EXPECT_EQ(TsSkinData::instance().SkinFolder, row.expected) << row.name;
+        }
     }
 }
 
