@@ -1,10 +1,10 @@
 #pragma once
 
+#include "common/TestDatabase.h"
 #include "platform/ScriptedDialogs.h"
 
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QVariant>
 #include <QWidget>
 
@@ -15,7 +15,6 @@
 class TForm1;
 class TForm2;
 class TForm4;
-struct sqlite3;
 
 // A program folder of its own with a fixture database (the course schema, the params
 // record with password 1234, nothing else), the data owner TForm1, the settings window
@@ -55,6 +54,5 @@ protected:
     std::unique_ptr<TForm4> form4;
 
 private:
-    QTemporaryDir m_dir;
-    sqlite3* m_db = nullptr;
+    TestDatabase m_database;
 };

@@ -1,4 +1,4 @@
-#include "TestDatabase.h"
+#include "common/TestDatabase.h"
 
 #include "data/CourseData.h"
 #include "data/DataError.h"

@@ -1,4 +1,4 @@
-#include "TestDatabase.h"
+#include "common/TestDatabase.h"
 
 #include "data/Connection.h"
 #include "data/DataError.h"

@@ -19,18 +19,10 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-#include <sqlite3.h>
 
 void FixedTestFixture::SetUp()
 {
-    ASSERT_TRUE(m_dir.isValid());
-    const QString file = m_dir.filePath(QStringLiteral("dbase.sqlite"));
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &m_db), SQLITE_OK);
-    sqlite3_busy_timeout(m_db, 5000);
-    QFile schema(QStringLiteral(VESTRON_SOURCE_DIR "/course/schema.sql"));
-    ASSERT_TRUE(schema.open(QIODevice::ReadOnly));
-    exec(QString::fromUtf8(schema.readAll()));
-    ProgramFolder::setPathForTesting(m_dir.path());
+    ProgramFolder::setPathForTesting(m_database.folder());
     m_dialogs = std::make_unique<ScriptedDialogs>();
     RandSeed = 0;
 }
@@ -45,43 +37,16 @@ void FixedTestFixture::TearDown()
     m_form1.reset();
     m_dialogs.reset();
     ProgramFolder::setPathForTesting(QString());
-    sqlite3_close(m_db);
 }
 
 void FixedTestFixture::exec(const QString& sql)
 {
-    char* message = nullptr;
-    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK)
-        ADD_FAILURE() << "fixture SQL failed: " << (message ? message : "") << " in " << sql.toStdString();
-    sqlite3_free(message);
+    m_database.exec(sql);
 }
 
 QVector<QVector<QVariant>> FixedTestFixture::rows(const QString& sql)
 {
-    QVector<QVector<QVariant>> result;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << "fixture SQL failed: " << sqlite3_errmsg(m_db);
-        return result;
-    }
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        QVector<QVariant> row;
-        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-            switch (sqlite3_column_type(statement, i)) {
-            case SQLITE_INTEGER:
-                row.append(qlonglong(sqlite3_column_int64(statement, i)));
-                break;
-            case SQLITE_NULL:
-                row.append(QVariant());
-                break;
-            default:
-                row.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i))));
-            }
-        }
-        result.append(row);
-    }
-    sqlite3_finalize(statement);
-    return result;
+    return m_database.rows(sql);
 }
 
 qint64 FixedTestFixture::count(const QString& table)

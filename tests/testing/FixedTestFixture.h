@@ -1,12 +1,12 @@
 #pragma once
 
+#include "common/TestDatabase.h"
 #include "platform/ScriptedDialogs.h"
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TForm9.h"
 
 #include <QString>
-#include <QTemporaryDir>
 #include <QVariant>
 #include <QVector>
 
@@ -14,7 +14,6 @@
 
 #include <memory>
 
-struct sqlite3;
 class QPlainTextEdit;
 class TsButton;
 class TsEdit;
@@ -59,8 +58,7 @@ protected:
     TsLabel* resultLabel(int number) const;
     QStringList memoLines() const;
 
-    QTemporaryDir m_dir;
-    sqlite3* m_db = nullptr;
+    TestDatabase m_database;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TForm9> m_form9;

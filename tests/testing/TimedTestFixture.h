@@ -4,6 +4,7 @@
 // schema plus the rows the case needs, a TForm1 over it, scripted dialogs, a stand-in for
 // the main window and a clock the case moves by hand.
 
+#include "common/TestDatabase.h"
 #include "app/Globals.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScriptedDialogs.h"
@@ -15,9 +16,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-
-#include <sqlite3.h>
 
 #include <functional>
 #include <memory>
@@ -27,13 +25,7 @@ class TimedTestFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
-        QFile schema(QStringLiteral(VESTRON_SOURCE_DIR "/course/schema.sql"));
-        ASSERT_TRUE(schema.open(QIODevice::ReadOnly));
-        ASSERT_EQ(sqlite3_open(QFile::encodeName(databaseFile()).constData(), &m_db), SQLITE_OK);
-        sqlite3_busy_timeout(m_db, 5000);
-        exec(QString::fromUtf8(schema.readAll()));
-        ProgramFolder::setPathForTesting(m_dir.path());
+        ProgramFolder::setPathForTesting(m_database.folder());
         TimedTestFio.clear();
         TimedTestGruppa.clear();
         now = QDateTime(QDate(2026, 3, 14), QTime(9, 30, 0));
@@ -44,35 +36,14 @@ protected:
         form.reset();
         Form1 = nullptr;
         ProgramFolder::setPathForTesting(QString());
-        sqlite3_close(m_db);
     }
 
-    QString databaseFile() const { return m_dir.path() + QStringLiteral("/dbase.sqlite"); }
+    QString databaseFile() const { return m_database.file(); }
 
-    void exec(const QString& sql)
-    {
-        char* message = nullptr;
-        if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK)
-            ADD_FAILURE() << "fixture SQL failed: " << (message ? message : "") << " in "
-                          << sql.toStdString();
-        sqlite3_free(message);
-    }
+    void exec(const QString& sql) { m_database.exec(sql); }
 
     // The first column of the first row as text; empty when there is no row.
-    QString text(const QString& sql)
-    {
-        sqlite3_stmt* statement = nullptr;
-        const QByteArray utf8 = sql.toUtf8();
-        if (sqlite3_prepare_v2(m_db, utf8.constData(), -1, &statement, nullptr) != SQLITE_OK) {
-            ADD_FAILURE() << "fixture SQL failed: " << sqlite3_errmsg(m_db);
-            return QString();
-        }
-        QString result;
-        if (sqlite3_step(statement) == SQLITE_ROW)
-            result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-        sqlite3_finalize(statement);
-        return result;
-    }
+    QString text(const QString& sql) { return m_database.rows(sql).value(0).value(0).toString(); }
     int number(const QString& sql) { return text(sql).toInt(); }
 
     void setParams(const QString& minutes, const QString& count)
@@ -150,6 +121,5 @@ protected:
     std::unique_ptr<TForm1> form;
 
 private:
-    QTemporaryDir m_dir;
-    sqlite3* m_db = nullptr;
+    TestDatabase m_database;
 };

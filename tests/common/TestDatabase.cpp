@@ -1,4 +1,4 @@
-#include "TestDatabase.h"
+#include "common/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -89,4 +89,32 @@ QVariant TestDatabase::scalar(const QString& sql)
 qint64 TestDatabase::count(const QString& table)
 {
     return scalar(QStringLiteral("SELECT count(*) FROM ") + table).toLongLong();
+}
+
+QVector<QVector<QVariant>> TestDatabase::rows(const QString& sql)
+{
+    QVector<QVector<QVariant>> result;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK) {
+        ADD_FAILURE() << "fixture SQL failed: " << sqlite3_errmsg(m_db);
+        return result;
+    }
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        QVector<QVariant> row;
+        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+            switch (sqlite3_column_type(statement, i)) {
+            case SQLITE_INTEGER:
+                row.append(qlonglong(sqlite3_column_int64(statement, i)));
+                break;
+            case SQLITE_NULL:
+                row.append(QVariant());
+                break;
+            default:
+                row.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i))));
+            }
+        }
+        result.append(row);
+    }
+    sqlite3_finalize(statement);
+    return result;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <QVector>
 
 struct sqlite3;
 
@@ -23,6 +24,8 @@ public:
     // The first column of the first row, or an invalid variant when there is no row.
     QVariant scalar(const QString& sql);
     qint64 count(const QString& table);
+    // Every row: integers as qlonglong, NULL as an invalid variant, everything else as text.
+    QVector<QVector<QVariant>> rows(const QString& sql);
 
 private:
     QTemporaryDir m_dir;
