@@ -1,6 +1,7 @@
 #include "data/Connection.h"
 
 #include "data/DataError.h"
+#include "data/EngineFault.h"
 #include "data/SqlStatement.h"
 
 #include <QFileInfo>
@@ -9,8 +10,6 @@
 #include <sys/vfs.h>
 
 namespace {
-
-constexpr int busyTimeoutMs = 5000;
 
 // WAL needs shared memory that network file systems do not give reliably.
 bool isLocalFile(const QString& path)
@@ -47,8 +46,10 @@ void Connection::setDatabasePath(const QString& path)
 
 void Connection::open()
 {
-    if (m_db)
+    if (m_db) {
+        requireFileInPlace();
         return;
+    }
     if (m_path.isEmpty())
         throw DataError(QStringLiteral("Не задан файл базы данных"));
     if (!QFileInfo(m_path).isFile())
@@ -58,11 +59,12 @@ void Connection::open()
     const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db,
                                    SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        const QString message = EngineFault::describe(db ? sqlite3_extended_errcode(db) : rc,
+                                                      QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
         sqlite3_close_v2(db);
         throw DataError(message);
     }
-    sqlite3_busy_timeout(db, busyTimeoutMs);
+    sqlite3_busy_timeout(db, EngineFault::kBusyTimeoutMs);
     try {
         // Reading the schema now makes a file that is not a database fail here, not later.
         SqlStatement(db, QStringLiteral("PRAGMA schema_version")).run();
@@ -78,6 +80,16 @@ void Connection::open()
         }
     }
     m_db = db;
+}
+
+// Writing on would go into a file nobody can reach any more, and opening the new file
+// beside this handle would share the old file's journal with it: refuse until the file
+// is back or the program restarts.
+void Connection::requireFileInPlace() const
+{
+    int moved = 0;
+    if (sqlite3_file_control(m_db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
+        throw DataError(EngineFault::fileMoved(m_path));
 }
 
 void Connection::close()

@@ -5,8 +5,8 @@
 struct sqlite3;
 
 // One connection to the course database file. Both connections of the process open the
-// same file; a busy timeout lets them take turns instead of failing with "database is
-// locked".
+// same file; a busy timeout lets them (and a second copy of the program) take turns
+// instead of failing at once with "database is locked".
 class Connection
 {
 public:
@@ -19,8 +19,9 @@ public:
     void setDatabasePath(const QString& path);
     const QString& databasePath() const { return m_path; }
 
-    // Opens the file (never creates it). Does nothing when already open.
-    // Throws DataError with the engine's message when the file is missing or unusable.
+    // Opens the file (never creates it). When already open, only checks that the file at
+    // the path is still the one opened. Throws DataError with the engine's message when
+    // the file is missing or unusable, and when it was deleted or replaced meanwhile.
     void open();
     void close();
     bool isOpen() const { return m_db != nullptr; }
@@ -29,6 +30,8 @@ public:
     sqlite3* handle() const { return m_db; }
 
 private:
+    void requireFileInPlace() const;
+
     QString m_path;
     sqlite3* m_db = nullptr;
 };

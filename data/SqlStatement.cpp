@@ -1,6 +1,7 @@
 #include "data/SqlStatement.h"
 
 #include "data/DataError.h"
+#include "data/EngineFault.h"
 
 #include <sqlite3.h>
 
@@ -120,5 +121,5 @@ QVariant SqlStatement::value(int column) const
 
 void SqlStatement::fail() const
 {
-    throw DataError(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    throw DataError(EngineFault::describe(sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))));
 }

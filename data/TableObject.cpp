@@ -358,9 +358,13 @@ void TableObject::writeEdit()
         statement.bind(i + 1, values.at(i));
     statement.bind(int(values.size()) + 1, stored.rowid);
     statement.run();
-    if (sqlite3_changes(m_connection.handle()) == 0)
+    if (sqlite3_changes(m_connection.handle()) == 0) {
+        // Another program deleted it: the change can never be written, so it is dropped
+        // and the table goes on instead of failing at every later move.
+        cancel();
         throw DataError(QStringLiteral("Запись таблицы \"%1\" не найдена: её удалили после открытия таблицы")
                             .arg(m_table));
+    }
     // Read back what the file holds now (column affinity may have converted the values).
     stored = readRecord(stored.rowid);
     recordsChanged();

@@ -27,11 +27,33 @@ void onFatalError(j_common_ptr info)
 
 void onMessage(j_common_ptr) {}
 
+// A damaged header may claim a picture of gigabytes, and a damaged progressive file may
+// hold thousands of scans that each redo the whole picture: both are refused.
+constexpr long kMaxPixels = 64L * 1024 * 1024;
+constexpr JDIMENSION kMaxSide = 16384;
+constexpr int kMaxScans = 256;
+
+struct ScanLimit {
+    jpeg_progress_mgr base;
+    ErrorManager* errors;
+};
+
+void onProgress(j_common_ptr info)
+{
+    auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (decompress->input_scan_number <= kMaxScans)
+        return;
+    auto* limit = reinterpret_cast<ScanLimit*>(info->progress);
+    std::snprintf(limit->errors->message, sizeof limit->errors->message, "too many scans");
+    std::longjmp(limit->errors->jump, 1);
+}
+
 // Everything the decoder touches after setjmp lives here, so a jump back leaves nothing
 // in an indeterminate state.
 struct Decoder {
     jpeg_decompress_struct info;
     ErrorManager errors;
+    ScanLimit scans {};
     QImage image;
 };
 
@@ -50,7 +72,16 @@ bool run(Decoder& decoder, const QByteArray& data)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
+    decoder.scans.base.progress_monitor = onProgress;
+    decoder.scans.errors = &decoder.errors;
+    info.progress = &decoder.scans.base;
     jpeg_read_header(&info, TRUE);
+    if (info.image_width > kMaxSide || info.image_height > kMaxSide
+        || long(info.image_width) * long(info.image_height) > kMaxPixels) {
+        std::snprintf(decoder.errors.message, sizeof decoder.errors.message, "picture too large");
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     decoder.image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);

@@ -116,6 +116,9 @@ void TForm9::sButton22Click()
         label->adjustSize();
 
     TableObject& results = data.tblResult;
+    // A hand-in whose record could not be written (database busy, disk full) left it
+    // pending; this hand-in writes its own record, not that one as well.
+    results.cancel();
     results.insert();
     results.setFieldValue(QStringLiteral("fio"), name);
     results.setFieldValue(QStringLiteral("data"), QDate::currentDate());

@@ -1,5 +1,6 @@
 // Mutated skin texts and pictures: the loaders and lookups must neither crash nor hang, and
 // what they load must keep the tables' invariants.
+#include "common/FuzzRun.h"
 #include "platform/ScriptedDialogs.h"
 #include "skin/SkinChecker.h"
 #include "skin/SkinError.h"
@@ -7,6 +8,11 @@
 #include "skin/SkinLookups.h"
 #include "skin/SkinPictures.h"
 #include "skin/SkinValues.h"
+#include "skin/StoredSkinText.h"
+#include "skin/PaintBorder.h"
+#include "skin/PaintImagePiece.h"
+#include "skin/TsParentCache.h"
+#include "skin/TsSkinData.h"
 
 #include <QDir>
 #include <QFile>
@@ -140,12 +146,14 @@ private:
     QTemporaryDir m_dir;
 };
 
-void expectInvariants(const TsSkinTables& t)
+// Pieces of an options file are clamped when read; those of a stored skin are taken as
+// stored (the painting guards them).
+void expectInvariants(const TsSkinTables& t, bool clampedPieces = true)
 {
     for (const TsMaskData& m : t.masks) {
         EXPECT_EQ(m.SectionName, m.SectionName.toUpper());
         EXPECT_EQ(m.PropertyName, m.PropertyName.toUpper());
-        if (!m.hasOwnPicture()) {
+        if (clampedPieces && !m.hasOwnPicture()) {
             EXPECT_GE(m.ImageCount, 1);
             EXPECT_GE(m.MaskType, 0);
             EXPECT_GE(m.BorderWidth, 0);
@@ -175,13 +183,31 @@ void lookEverywhere(const TsSkinTables& t)
     GlobalSkinColor(t.sections);
 }
 
+// Every piece painted in every state as a picture and as a border, large and tiny: a
+// piece reaching outside its picture must be clipped, never read out of bounds.
+void paintEveryPiece(const TsSkinTables& t)
+{
+    TsSkinData& skin = TsSkinData::instance();
+    skin.tables = t;
+    Bitmap24 canvas(64, 48);
+    for (const TsMaskData& piece : t.masks) {
+        for (int state = -1; state <= 3; ++state) {
+            DrawImagePiece(canvas, state * 7, state * 5, state, piece, state & 1);
+            PaintBorderMask(canvas, {-3, 2, 70, 30}, true, state, piece, EmptyParentCache());
+            PaintBorderMask(canvas, {10, 10, 11, 12}, state > 1, state, piece, EmptyParentCache());
+        }
+    }
+    skin.tables = TsSkinTables();
+}
+
 TEST(LoaderFuzz, MutatedOptionsFilesLoadOrFailCleanly)
 {
     FuzzFolder folder;
     ScriptedDialogs dialogs;
-    Mutator mutator(20261209);
+    const FuzzRun fuzz(3000, 20261209);
+    Mutator mutator(fuzz.seed());
     int loaded = 0, failed = 0;
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0; round < fuzz.rounds(); ++round) {
         const QString text = mutator.mutate(QString::fromUtf8(kSeedOptions));
         const SkinIniFile options = SkinIniFile::fromText(text);
         const SkinIniFile common = SkinIniFile::fromCommonSections(
@@ -198,6 +224,8 @@ TEST(LoaderFuzz, MutatedOptionsFilesLoadOrFailCleanly)
         }
         expectInvariants(t);
         lookEverywhere(t);
+        if (round % 10 == 0)
+            paintEveryPiece(t);
         if (round % 50 == 0) {
             QFile file(folder.file(QStringLiteral("Options.dat")));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -208,15 +236,17 @@ TEST(LoaderFuzz, MutatedOptionsFilesLoadOrFailCleanly)
         if (HasFailure())
             FAIL() << "round " << round << ":\n" << text.toStdString();
     }
-    EXPECT_GT(loaded, 1000); // most mutations still load
-    EXPECT_GT(failed, 0);    // and some hit an unreadable gradient word
+    std::printf("Options.dat: %d inputs (seed %u), %d loaded, %d refused\n", fuzz.rounds(), fuzz.seed(), loaded, failed);
+    EXPECT_GT(loaded, fuzz.rounds() / 3); // most mutations still load
+    EXPECT_GT(failed, 0);                 // and some hit an unreadable gradient word
 }
 
 TEST(LoaderFuzz, RandomValueStrings)
 {
-    Mutator mutator(7);
+    const FuzzRun fuzz(20000, 7);
+    Mutator mutator(fuzz.seed());
     const QString gradientAlphabet = QStringLiteral("0123456789;;;- $xF");
-    for (int round = 0; round < 20000; ++round) {
+    for (int round = 0; round < fuzz.rounds(); ++round) {
         const QString text = mutator.randomWords(70, gradientAlphabet);
         const qsizetype words = text.split(QLatin1Char(';'), Qt::SkipEmptyParts).size();
         try {
@@ -241,30 +271,67 @@ TEST(LoaderFuzz, RandomValueStrings)
 TEST(LoaderFuzz, DamagedPictureFiles)
 {
     FuzzFolder folder;
-    Mutator mutator(99);
-    for (const char* name : {"master.bmp", "big.jpg"}) {
-        QFile source(folder.file(QString::fromLatin1(name)));
-        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-        const QByteArray original = source.readAll();
-        const QString target = folder.file(QStringLiteral("damaged"));
-        for (int round = 0; round < 400; ++round) {
-            QByteArray bytes = original;
-            if (round % 2)
-                bytes.truncate(mutator.below(int(bytes.size())));
-            for (int flips = mutator.below(8); flips > 0 && !bytes.isEmpty(); --flips)
-                bytes[mutator.below(int(bytes.size()))] = char(mutator.below(256));
-            QFile out(target);
-            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-            out.write(bytes);
-            out.close();
-            const Bitmap24 picture = QByteArray(name).endsWith(".bmp") ? SkinPictures::loadBmp(target)
-                                                                       : SkinPictures::loadJpeg(target);
-            if (!picture.isNull()) {
-                ASSERT_GT(picture.width(), 0);
-                ASSERT_GE(picture.stride(), picture.width() * 3);
-            }
+    QList<QPair<QString, QByteArray>> seeds;
+    for (const char* name : {"master.bmp", "big.jpg"})
+        seeds.append({QString::fromLatin1(name), FuzzRun::readFile(folder.file(QString::fromLatin1(name)))});
+    for (const char* kind : {"bmp", "jpeg"}) {
+        const QDir dir(QStringLiteral(VESTRON_SOURCE_DIR "/tests/corpus/") + QLatin1String(kind));
+        for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
+            seeds.append({name, FuzzRun::readFile(dir.filePath(name))});
+    }
+    ASSERT_GE(seeds.size(), 11);
+    FuzzRun fuzz(2400, 99);
+    const QString target = folder.file(QStringLiteral("damaged"));
+    int loaded = 0;
+    for (int round = 0; round < fuzz.rounds(); ++round) {
+        const auto& [name, original] = seeds[round % seeds.size()];
+        QFile out(target);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(fuzz.mutate(original));
+        out.close();
+        const Bitmap24 picture = name.endsWith(QLatin1String(".bmp")) ? SkinPictures::loadBmp(target)
+                                                                      : SkinPictures::loadJpeg(target);
+        if (!picture.isNull()) {
+            ++loaded;
+            ASSERT_GT(picture.width(), 0) << name.toStdString() << " round " << round;
+            ASSERT_GE(picture.stride(), picture.width() * 3);
         }
     }
+    std::printf("skin pictures: %d inputs (seed %u), %d loaded\n", fuzz.rounds(), fuzz.seed(), loaded);
+    EXPECT_GT(loaded, 0);
+}
+
+// Our text form of a stored skin, mutated: it parses with issues or not at all, and the
+// skin it gives loads into tables that keep their invariants.
+TEST(LoaderFuzz, MutatedStoredSkinTexts)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VESTRON_SOURCE_DIR "/resources/skins/golden.bmp"),
+                            folder.filePath(QStringLiteral("golden.bmp"))));
+    const QString seed = QString::fromUtf8(FuzzRun::readFile(QStringLiteral(VESTRON_SOURCE_DIR "/resources/skins/golden.skin")));
+    ASSERT_FALSE(seed.isEmpty());
+    const FuzzRun fuzz(400, 4242);
+    Mutator mutator(fuzz.seed());
+    ScriptedDialogs dialogs;
+    int withIssues = 0;
+    for (int round = 0; round < fuzz.rounds(); ++round) {
+        const QString text = mutator.mutate(seed);
+        SkinIssues issues;
+        TsStoredSkins skins{StoredSkinText::parse(SkinIniFile::fromText(text), folder.path(), &issues)};
+        withIssues += issues.empty() ? 0 : 1;
+        TsSkinTables t;
+        const SkinLoadSource source{nullptr, QString(), &skins, skins.front().Name, nullptr};
+        LoadImageTable(t, source);
+        LoadPatternTable(t, source);
+        LoadSectionTable(t, source);
+        expectInvariants(t, false);
+        lookEverywhere(t);
+        paintEveryPiece(t);
+        if (HasFailure())
+            FAIL() << "round " << round;
+    }
+    std::printf("stored skin text: %d inputs (seed %u), %d with issues\n", fuzz.rounds(), fuzz.seed(), withIssues);
+    EXPECT_GT(withIssues, 0);
 }
 
 } // namespace

@@ -1,0 +1,54 @@
+#include "data/EngineFault.h"
+
+#include <sqlite3.h>
+
+namespace EngineFault {
+
+namespace {
+
+QString explanation(int extendedCode)
+{
+    if (extendedCode == SQLITE_READONLY_DBMOVED)
+        return QStringLiteral("Файл базы данных удалён или заменён, пока учебник работал: изменения не сохранены. "
+                              "Верните файл на место или перезапустите учебник");
+    switch (extendedCode & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("База данных занята другой программой дольше %1 с: действие не выполнено. "
+                              "Повторите его, когда другая программа освободит базу")
+            .arg(kBusyTimeoutMs / 1000);
+    case SQLITE_FULL:
+        return QStringLiteral("Нет места на диске для базы данных: изменения не сохранены. "
+                              "Освободите место и повторите действие");
+    case SQLITE_READONLY:
+        return QStringLiteral("Файл базы данных открыт только для чтения: изменения не сохранены");
+    case SQLITE_IOERR:
+        return QStringLiteral("Ошибка чтения или записи файла базы данных: действие не выполнено");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("Файл базы данных повреждён или не является базой данных учебника");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("Файл базы данных не удаётся открыть");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+QString describe(int extendedCode, const QString& engineMessage)
+{
+    const QString text = explanation(extendedCode);
+    if (text.isEmpty())
+        return engineMessage;
+    return QStringLiteral("%1 (%2)").arg(text, engineMessage);
+}
+
+QString fileMoved(const QString& path)
+{
+    return QStringLiteral("Файл базы данных «%1» удалён или заменён, пока учебник работал: действие не выполнено. "
+                          "Верните файл на место или перезапустите учебник")
+        .arg(path);
+}
+
+} // namespace EngineFault
