@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/vfs.h>
 
 namespace {
@@ -42,6 +43,8 @@ void Connection::setDatabasePath(const QString& path)
         return;
     close();
     m_path = path;
+    m_device = 0;
+    m_inode = 0;
 }
 
 void Connection::open()
@@ -54,6 +57,7 @@ void Connection::open()
         throw DataError(QStringLiteral("Не задан файл базы данных"));
     if (!QFileInfo(m_path).isFile())
         throw DataError(QStringLiteral("Файл базы данных \"%1\" не найден").arg(m_path));
+    requireFirstFile();
 
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db,
@@ -80,16 +84,49 @@ void Connection::open()
         }
     }
     m_db = db;
+    rememberFile();
 }
 
-// Writing on would go into a file nobody can reach any more, and opening the new file
-// beside this handle would share the old file's journal with it: refuse until the file
-// is back or the program restarts.
-void Connection::requireFileInPlace() const
+// Writing on would go into a file nobody can reach any more. The engine leaves the old
+// file's journal beside the path when it closes a moved file, where whoever opens the new
+// file would take it for its own: it is emptied into the old file first.
+void Connection::requireFileInPlace()
 {
     int moved = 0;
-    if (sqlite3_file_control(m_db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
+    if (sqlite3_file_control(m_db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved) {
+        abandonFile();
+        if (m_companion)
+            m_companion->abandonFile();
         throw DataError(EngineFault::fileMoved(m_path));
+    }
+}
+
+void Connection::abandonFile()
+{
+    if (!m_db)
+        return;
+    sqlite3_exec(m_db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
+    close();
+}
+
+// Another file put in the place of the first one is not opened: the table objects hold
+// records of the first, and their edits would land on unrelated rows of the new one.
+void Connection::requireFirstFile()
+{
+    struct stat info {};
+    if (m_inode == 0 || ::stat(QFile::encodeName(m_path).constData(), &info) != 0)
+        return;
+    if (m_device != info.st_dev || m_inode != info.st_ino)
+        throw DataError(EngineFault::fileMoved(m_path));
+}
+
+void Connection::rememberFile()
+{
+    struct stat info {};
+    if (m_inode == 0 && ::stat(QFile::encodeName(m_path).constData(), &info) == 0) {
+        m_device = info.st_dev;
+        m_inode = info.st_ino;
+    }
 }
 
 void Connection::close()

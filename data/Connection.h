@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 struct sqlite3;
 
@@ -21,17 +22,29 @@ public:
 
     // Opens the file (never creates it). When already open, only checks that the file at
     // the path is still the one opened. Throws DataError with the engine's message when
-    // the file is missing or unusable, and when it was deleted or replaced meanwhile.
+    // the file is missing or unusable. A file deleted, moved away or replaced since the
+    // first opening closes the connection and throws; it opens again only when the same
+    // file is back at the path.
     void open();
     void close();
     bool isOpen() const { return m_db != nullptr; }
+
+    // The other connection of the process on the same file: a moved file closes both.
+    void setCompanion(Connection* companion) { m_companion = companion; }
 
     // The engine handle; null while closed.
     sqlite3* handle() const { return m_db; }
 
 private:
-    void requireFileInPlace() const;
+    void requireFileInPlace();
+    void abandonFile();
+    void requireFirstFile();
+    void rememberFile();
 
     QString m_path;
     sqlite3* m_db = nullptr;
+    Connection* m_companion = nullptr;
+    // The file first opened at the path (device and inode); 0 until then.
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
 };

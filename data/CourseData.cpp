@@ -11,6 +11,8 @@ CourseData::CourseData()
     , tblPrakt(ADOConnection2, QStringLiteral("prakt"), {"name", "file_name"})
     , tblLab(ADOConnection2, QStringLiteral("lab"), {"name", "file_name"})
 {
+    ADOConnection1.setCompanion(&ADOConnection2);
+    ADOConnection2.setCompanion(&ADOConnection1);
 }
 
 QString CourseData::databaseFile(const QString& programFolder)

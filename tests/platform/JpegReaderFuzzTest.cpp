@@ -66,7 +66,7 @@ TEST(JpegReaderFuzz, AHeaderClaimingAHugePictureIsRefusedBeforeAnythingIsAllocat
     const struct {
         int width, height;
         bool accepted;
-    } rows[] = {{48, 32, true}, {16384, 16, true}, {16385, 16, false}, {65535, 65535, false}, {8192, 8193, false}};
+    } rows[] = {{48, 32, true}, {16384, 16, true}, {16385, 16, false}, {60000, 60000, false}, {8192, 8193, false}};
     for (const auto& row : rows) {
         QByteArray data = good;
         data[frame + 5] = char(row.height >> 8);
@@ -76,8 +76,9 @@ TEST(JpegReaderFuzz, AHeaderClaimingAHugePictureIsRefusedBeforeAnythingIsAllocat
         QString error;
         const QImage image = JpegReader::decode(data, &error);
         EXPECT_EQ(!image.isNull(), row.accepted) << row.width << "x" << row.height << ": " << error.toStdString();
-        if (!row.accepted)
+        if (!row.accepted) {
             EXPECT_EQ(error, QStringLiteral("picture too large"));
+        }
     }
 }
 

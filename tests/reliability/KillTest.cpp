@@ -32,25 +32,27 @@ TEST(KillTest, EveryRowWrittenBeforeAKillSurvivesAndNothingIsHalfWritten)
 
     for (int kill = 0; kill < kills; ++kill) {
         const QString tag = QStringLiteral("k%1").arg(kill);
+        SCOPED_TRACE(tag.toStdString());
         DriverRun run(folder.path(), {tag, QString::number(random()), QStringLiteral("0")});
         // One kill in seven lands while the windows and the connections are being made.
         const bool duringStartUp = random() % 7 == 0;
-        if (!duringStartUp)
-            ASSERT_TRUE(run.waitForLine(QStringLiteral("READY"), 120000)) << tag << ": " << run.errors().toStdString();
+        if (!duringStartUp) {
+            ASSERT_TRUE(run.waitForLine(QStringLiteral("READY"), 120000)) << run.errors().toStdString();
+        }
         const int delay = int(random() % (duringStartUp ? 1500 : 2500));
-        ASSERT_TRUE(run.runFor(delay)) << tag << " ended by itself: " << run.errors().toStdString();
+        ASSERT_TRUE(run.runFor(delay)) << "ended by itself: " << run.errors().toStdString();
         run.kill();
         const QStringList lines = run.lines();
         promised.take(lines);
         (lines.contains(QStringLiteral("READY")) ? killedAtWork : killedDuringStartUp) += 1;
         for (const QString& line : lines)
-            ASSERT_FALSE(line.startsWith(u'E')) << tag << ": " << line.toStdString();
+            ASSERT_FALSE(line.startsWith(u'E')) << line.toStdString();
 
         // Checked after every kill, so a fault is caught at the kill that made it.
         ResultRows::Database db(folder.database());
-        ASSERT_EQ(db.integrity(), QStringLiteral("ok")) << tag;
+        ASSERT_EQ(db.integrity(), QStringLiteral("ok"));
         const QString problem = promised.problemIn(db);
-        ASSERT_TRUE(problem.isEmpty()) << tag << ": " << problem.toStdString();
+        ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
     }
     EXPECT_GE(promised.count(), kills) << "the kills came too early to test anything";
     std::printf("%d kills (%d during start-up), %d rows written before them\n", kills, killedDuringStartUp,

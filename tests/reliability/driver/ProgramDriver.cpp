@@ -96,8 +96,8 @@ void ProgramDriver::fixedTest()
     child<TsEdit>(Form5, "sEdit1")->setText(name("Студент"));
     Form5->sButton2Click();
     auto* letters = child<TsRadioGroup>(Form9, "sRadioGroup1");
-    static const char* const slots[] = {"sButton2Click", "sButton7Click", "sButton12Click", "sButton21Click"};
-    for (const char* slot : slots) {
+    static const char* const questionButtons[] = {"sButton2Click", "sButton7Click", "sButton12Click", "sButton21Click"};
+    for (const char* slot : questionButtons) {
         QMetaObject::invokeMethod(Form9, slot, Qt::DirectConnection);
         letters->setItemIndex(below(5));
     }
