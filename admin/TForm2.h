@@ -4,9 +4,12 @@
 
 #include <memory>
 
+class BankTransfer;
+class Connection;
 class QListWidgetItem;
 class Query;
 class ResultsModel;
+class StatisticsModel;
 
 namespace Ui {
 class Form2;
@@ -57,8 +60,21 @@ public slots:
     // "Защита"
     void Button8Click();
 
+    // Files and statistics for the teacher.
+    void importButtonClick();
+    void exportBankButtonClick();
+    void exportResultsButtonClick();
+    void exportFixedResultsButtonClick();
+    void backupButtonClick();
+    void restoreButtonClick();
+    void TabSheet5Show();
+
+public:
+    BankTransfer& bankTransfer() { return *m_bankTransfer; }
+
 private:
     static Query& query();
+    static Connection& connection();
     static void dropAllButDigits(QChar* key);
     void setFonts();
     void storeMark(const QString& name, bool marked);
@@ -66,4 +82,6 @@ private:
 
     std::unique_ptr<Ui::Form2> ui;
     ResultsModel* m_results = nullptr;
+    BankTransfer* m_bankTransfer = nullptr;
+    StatisticsModel* m_statistics = nullptr;
 };

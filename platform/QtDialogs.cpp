@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -55,5 +57,35 @@ std::optional<QString> QtDialogs::chooseFile()
     const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow());
     if (path.isEmpty())
         return std::nullopt;
+    return path;
+}
+
+std::optional<QString> QtDialogs::chooseFileToOpen(const QString& caption, const QString& filters)
+{
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filters);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> QtDialogs::chooseFileToSave(const QString& caption, const QString& filters,
+                                                   const QString& suggestedName)
+{
+    QString chosenFilter;
+    QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedName, filters,
+                                                &chosenFilter);
+    if (path.isEmpty())
+        return std::nullopt;
+    // "Вопросы GIFT (*.gift)": a name typed without an extension gets ".gift".
+    static const QRegularExpression firstPattern(QStringLiteral("\\(\\*(\\.[^ )]+)"));
+    const QRegularExpressionMatch match = firstPattern.match(chosenFilter);
+    if (match.hasMatch() && QFileInfo(path).suffix().isEmpty()) {
+        path += match.captured(1);
+        // The dialog asked about the name as typed, not about this one.
+        if (QFileInfo::exists(path)
+            && !askYesNo(QStringLiteral("Файл «%1» уже существует. Заменить его?").arg(QFileInfo(path).fileName()),
+                         applicationTitle(), Icon::Question))
+            return std::nullopt;
+    }
     return path;
 }

@@ -11,4 +11,7 @@ public:
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;
     std::optional<QString> chooseFile() override;
+    std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) override;
+    std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
+                                            const QString& suggestedName) override;
 };

@@ -72,6 +72,7 @@ private:
     QWidget* mainWindow() const;
     void step(int delta);
     void answer(int letterIndex);
+    void logAnswer(int questionId, const QString& letter);
     qint64 remainingSeconds() const;
     void showRemainingTime(qint64 seconds);
     void scoreAndStore();
@@ -86,6 +87,7 @@ private:
     qint64 m_limitSeconds = 0;
     QDateTime m_startedAt;
     QString m_startedText;
+    bool m_answerLogFailed = false;
 
     QPointer<QWidget> m_mainWindowOverride;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
