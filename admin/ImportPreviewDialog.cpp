@@ -48,7 +48,7 @@ void ImportPreviewDialog::fillQuestions()
         table->setItem(row, 3, new QTableWidgetItem(question.key() + QStringLiteral(". ") + question.options.value(question.right)));
     }
     table->setColumnWidth(0, 50);
-    table->setColumnWidth(1, 330);
+    table->setColumnWidth(1, 300);
     table->setColumnWidth(2, 68);
     table->horizontalHeader()->setStretchLastSection(true);
 }

@@ -62,7 +62,7 @@ QuestionStatistics finish(qint64 id, const Tally& tally)
     else if (tally.right == tally.answered)
         row.reviewReasons << QStringLiteral("все ответили верно");
     if (row.discrimination && *row.discrimination < 0)
-        row.reviewReasons << QStringLiteral("отрицательный индекс дискриминации");
+        row.reviewReasons << QStringLiteral("отрицательная дискриминация");
     return row;
 }
 

@@ -75,6 +75,8 @@ QVariant StatisticsModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return text(row, index.column());
     case Qt::ToolTipRole:
+        if (index.column() == Review)
+            return row.reviewReasons.join(QStringLiteral("; "));
         return m_texts.value(row.id, QStringLiteral("Вопроса с этим номером в банке нет"));
     case Qt::BackgroundRole:
         if (!row.reviewReasons.isEmpty())

@@ -77,8 +77,9 @@ TForm2::TForm2(QWidget* parent)
     ui->statisticsGrid->verticalHeader()->setDefaultSectionSize(17);
     ui->statisticsGrid->horizontalHeader()->setStretchLastSection(true);
     ui->statisticsGrid->horizontalHeader()->setMinimumSectionSize(24);
-    for (int column = StatisticsModel::LetterA; column <= StatisticsModel::LetterE; ++column)
-        ui->statisticsGrid->setColumnWidth(column, 30);
+    const int widths[] = {36, 58, 50, 62, 26, 26, 26, 26, 26};
+    for (int column = 0; column < StatisticsModel::Review; ++column)
+        ui->statisticsGrid->setColumnWidth(column, widths[column]);
 }
 
 TForm2::~TForm2() = default;
@@ -411,5 +412,4 @@ void TForm2::TabSheet5Show()
 {
     m_statistics->reload(connection());
     ui->statisticsSummary->setText(m_statistics->summary());
-    ui->statisticsGrid->resizeColumnToContents(StatisticsModel::Discrimination);
 }
