@@ -1,6 +1,6 @@
 #include "admin/ImportPreviewDialog.h"
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 #include "ui_ImportPreview.h"
 
 #include <QHeaderView>

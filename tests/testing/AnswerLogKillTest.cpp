@@ -2,9 +2,9 @@
 // copy of itself that runs only the child case below, waits until it has answered three
 // questions, and kills it.
 #include "common/TestDatabase.h"
-#include "app/Globals.h"
+#include "ui/Globals.h"
 #include "platform/ProgramFolder.h"
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 #include "testing/TForm1.h"
 
 #include <QCoreApplication>
@@ -31,7 +31,7 @@ TEST(TimedTestKill, ChildAnswersThenWaits)
     QWidget mainWindow;
     TForm1 form;
     form.FormCreate();
-    form.setMainWindowForTesting(&mainWindow);
+    form.setMainWindow(&mainWindow);
     Form1 = &form;
     TimedTestFio = QStringLiteral("Студент");
     TimedTestGruppa = QStringLiteral("ИС-21");

@@ -43,6 +43,4 @@ public:
 
 private:
     std::optional<QString> nextFile(const QString& kind, const QString& caption);
-
-    Dialogs* m_previous = nullptr;
 };
