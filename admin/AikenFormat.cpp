@@ -197,24 +197,12 @@ ImportResult parse(const QString& text)
 
 ExportResult write(const QVector<StoredQuestion>& bank)
 {
-    ExportResult result;
-    for (const StoredQuestion& stored : bank) {
-        const BankExportCheck::Checked checked = BankExportCheck::takeApart(stored);
-        QString reason = checked.reason;
-        if (reason.isEmpty())
-            reason = unwritable(*checked.question);
-        if (!reason.isEmpty()) {
-            result.skipped << SkippedQuestion{stored.id, reason};
-            continue;
-        }
-        const BankQuestion& question = *checked.question;
-        result.text += question.text + u'\n';
+    return BankExportCheck::writeEach(bank, unwritable, [](qint64, const BankQuestion& question) {
+        QString text = question.text + u'\n';
         for (int i = 0; i < question.options.size(); ++i)
-            result.text += QChar(char16_t(u'A' + i)) + QStringLiteral(". ") + question.options.at(i) + u'\n';
-        result.text += QStringLiteral("ANSWER: ") + question.key() + QStringLiteral("\n\n");
-        ++result.written;
-    }
-    return result;
+            text += QChar(char16_t(u'A' + i)) + QStringLiteral(". ") + question.options.at(i) + u'\n';
+        return text + QStringLiteral("ANSWER: ") + question.key() + QStringLiteral("\n\n");
+    });
 }
 
 } // namespace AikenFormat

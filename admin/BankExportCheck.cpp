@@ -16,4 +16,22 @@ Checked takeApart(const StoredQuestion& stored)
     return checked;
 }
 
+ExportResult writeEach(const QVector<StoredQuestion>& bank,
+                       const std::function<QString(const BankQuestion&)>& unwritable,
+                       const std::function<QString(qint64 id, const BankQuestion&)>& format)
+{
+    ExportResult result;
+    for (const StoredQuestion& stored : bank) {
+        const Checked checked = takeApart(stored);
+        const QString reason = checked.question ? unwritable(*checked.question) : checked.reason;
+        if (!reason.isEmpty()) {
+            result.skipped << SkippedQuestion{stored.id, reason};
+            continue;
+        }
+        result.text += format(stored.id, *checked.question);
+        ++result.written;
+    }
+    return result;
+}
+
 } // namespace BankExportCheck

@@ -305,28 +305,15 @@ ImportResult parse(const QString& text)
 
 ExportResult write(const QVector<StoredQuestion>& bank)
 {
-    ExportResult result;
-    for (const StoredQuestion& stored : bank) {
-        const BankExportCheck::Checked checked = BankExportCheck::takeApart(stored);
-        QString reason = checked.reason;
-        if (reason.isEmpty())
-            reason = unwritable(*checked.question);
-        if (!reason.isEmpty()) {
-            result.skipped << SkippedQuestion{stored.id, reason};
-            continue;
-        }
-        const BankQuestion& question = *checked.question;
-        result.text += QStringLiteral("// Вопрос %1\n").arg(stored.id);
+    return BankExportCheck::writeEach(bank, unwritable, [](qint64 id, const BankQuestion& question) {
         QStringList lines;
         for (const QString& line : question.text.split(u'\n'))
             lines << escaped(line);
-        result.text += lines.join(u'\n') + QStringLiteral(" {\n");
+        QString text = QStringLiteral("// Вопрос %1\n").arg(id) + lines.join(u'\n') + QStringLiteral(" {\n");
         for (int i = 0; i < question.options.size(); ++i)
-            result.text += (i == question.right ? QStringLiteral("\t=") : QStringLiteral("\t~")) + escaped(question.options.at(i)) + u'\n';
-        result.text += QStringLiteral("}\n\n");
-        ++result.written;
-    }
-    return result;
+            text += (i == question.right ? QStringLiteral("\t=") : QStringLiteral("\t~")) + escaped(question.options.at(i)) + u'\n';
+        return text + QStringLiteral("}\n\n");
+    });
 }
 
 } // namespace GiftFormat
