@@ -1,7 +1,7 @@
 #include "ProgramDriver.h"
 
 #include "admin/TForm2.h"
-#include "app/Globals.h"
+#include "ui/Globals.h"
 #include "data/CourseData.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsRadioGroup.h"

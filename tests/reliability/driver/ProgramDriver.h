@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 
 #include <QObject>
 #include <QString>

@@ -4,7 +4,7 @@
 //   vestron_driver <folder> --main                  waits for the main window, then closes it
 #include "ProgramDriver.h"
 
-#include "app/Globals.h"
+#include "ui/Globals.h"
 #include "app/Startup.h"
 #include "app/TForm3.h"
 #include "app/TForm6.h"
