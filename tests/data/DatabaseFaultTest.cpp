@@ -178,9 +178,11 @@ TEST(DatabaseReplacedTest, ADeletedOrReplacedFileIsNeverWrittenAndTheNewOneIsLef
             // file is left beside it.
             sqlite3* look = nullptr;
             ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(file).constData(), &look, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-            SqlStatement names(look, QStringLiteral("SELECT group_concat(fio) FROM rezult"));
-            ASSERT_TRUE(names.step());
-            EXPECT_EQ(names.value(0).toString(), QStringLiteral("theirs"));
+            {
+                SqlStatement names(look, QStringLiteral("SELECT group_concat(fio) FROM rezult"));
+                EXPECT_TRUE(names.step());
+                EXPECT_EQ(names.value(0).toString(), QStringLiteral("theirs"));
+            }
             sqlite3_close(look);
         }
     }
