@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QPrinter;
+
 // Every modal box and platform dialog of the program goes through this interface, so tests
 // can answer them. The program installs the Qt implementation at start-up; tests install
 // ScriptedDialogs.
@@ -30,6 +32,12 @@ public:
 
     // The open-file dialog: the chosen file's full path, or nothing when cancelled.
     virtual std::optional<QString> chooseFile() = 0;
+
+    // The save-file dialog, starting at `suggested`: the chosen full path, or nothing.
+    virtual std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
+                                                  const QString& filter) = 0;
+    // The print dialog: sets up the printer; false when it was cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
 
     static QString applicationTitle() { return QStringLiteral("Учебник"); }
 

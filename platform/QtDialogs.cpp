@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 
@@ -56,4 +57,19 @@ std::optional<QString> QtDialogs::chooseFile()
     if (path.isEmpty())
         return std::nullopt;
     return path;
+}
+
+std::optional<QString> QtDialogs::chooseSaveFile(const QString& caption, const QString& suggested,
+                                                 const QString& filter)
+{
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+bool QtDialogs::choosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -2,7 +2,7 @@
 
 #include "platform/Dialogs.h"
 
-// The real boxes: QMessageBox, QInputDialog and QFileDialog, modal and centred.
+// The real boxes: QMessageBox, QInputDialog, QFileDialog and QPrintDialog, modal and centred.
 class QtDialogs : public Dialogs
 {
 public:
@@ -11,4 +11,7 @@ public:
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;
     std::optional<QString> chooseFile() override;
+    std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
+                                          const QString& filter) override;
+    bool choosePrinter(QPrinter& printer) override;
 };

@@ -1,5 +1,7 @@
 #include "platform/ScriptedDialogs.h"
 
+#include <QPrinter>
+
 #include <stdexcept>
 
 ScriptedDialogs::ScriptedDialogs()
@@ -46,6 +48,31 @@ std::optional<QString> ScriptedDialogs::chooseFile()
     auto answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
+}
+
+std::optional<QString> ScriptedDialogs::chooseSaveFile(const QString& caption, const QString& suggested,
+                                                      const QString& /*filter*/)
+{
+    boxes.push_back({QStringLiteral("save"), suggested, caption, Icon::None});
+    if (saveFileAnswers.empty())
+        throw std::logic_error("ScriptedDialogs: no answer queued for a save dialog");
+    auto answer = saveFileAnswers.front();
+    saveFileAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedDialogs::choosePrinter(QPrinter& printer)
+{
+    boxes.push_back({QStringLiteral("print"), QString(), QString(), Icon::None});
+    if (printerAnswers.empty())
+        throw std::logic_error("ScriptedDialogs: no answer queued for a print dialog");
+    const auto answer = printerAnswers.front();
+    printerAnswers.pop_front();
+    if (!answer)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*answer);
+    return true;
 }
 
 QStringList ScriptedDialogs::messages() const
