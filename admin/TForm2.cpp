@@ -1,16 +1,19 @@
 #include "admin/TForm2.h"
 
+#include "admin/BackupCommands.h"
+#include "admin/BankTransfer.h"
+#include "admin/ResultsExport.h"
 #include "admin/ResultsModel.h"
+#include "admin/StatisticsModel.h"
 #include "admin/SettingsPassword.h"
-#include "admin/ShowHandler.h"
 #include "admin/TForm4.h"
-#include "app/Fonts.h"
-#include "app/Globals.h"
-#include "app/WindowStyle.h"
+#include "data/CourseData.h"
 #include "data/Query.h"
 #include "data/Statements.h"
 #include "platform/Dialogs.h"
-#include "testing/TForm1.h"
+#include "ui/Fonts.h"
+#include "ui/ShowHandler.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm2.h"
 
 #include <QHeaderView>
@@ -50,9 +53,10 @@ QString fileNameOnly(const QString& path)
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent)
+TForm2::TForm2(CourseData& data, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Form2>())
+    , m_data(data)
 {
     ui->setupUi(this);
     WindowStyle::setDialogBorder(*this, QSize(562, 431));
@@ -60,10 +64,20 @@ TForm2::TForm2(QWidget* parent)
     setFonts();
     ui->DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->DBGrid1->verticalHeader()->setDefaultSectionSize(17);
-    if (Form1) {
-        m_results = new ResultsModel(query(), this);
-        ui->DBGrid1->setModel(m_results);
-    }
+    m_results = new ResultsModel(query(), this);
+    ui->DBGrid1->setModel(m_results);
+    m_bankTransfer = new BankTransfer(connection(), this);
+    connect(m_bankTransfer, &BankTransfer::bankChanged, this, &TForm2::LoadQuestionIds);
+    m_statistics = new StatisticsModel(this);
+    ui->statisticsGrid->setModel(m_statistics);
+    ui->statisticsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->statisticsGrid->verticalHeader()->hide();
+    ui->statisticsGrid->verticalHeader()->setDefaultSectionSize(17);
+    ui->statisticsGrid->horizontalHeader()->setStretchLastSection(true);
+    ui->statisticsGrid->horizontalHeader()->setMinimumSectionSize(24);
+    const int widths[] = {36, 58, 50, 62, 26, 26, 26, 26, 26};
+    for (int column = 0; column < StatisticsModel::Review; ++column)
+        ui->statisticsGrid->setColumnWidth(column, widths[column]);
 }
 
 TForm2::~TForm2() = default;
@@ -78,7 +92,19 @@ void TForm2::setFonts()
 
 Query& TForm2::query()
 {
-    return Form1->data().ADOQuery1;
+    return m_data.ADOQuery1;
+}
+
+void TForm2::attachAddQuestionDialog(TForm4* dialog)
+{
+    m_addQuestionDialog = dialog;
+    if (dialog)
+        connect(dialog, &TForm4::closing, this, &TForm2::LoadQuestionIds);
+}
+
+Connection& TForm2::connection()
+{
+    return m_data.ADOConnection1;
 }
 
 void TForm2::setVisible(bool visible)
@@ -238,9 +264,11 @@ void TForm2::Button7Click()
 
 void TForm2::Button5Click()
 {
-    Form4->show();
-    Form4->raise();
-    Form4->activateWindow();
+    if (!m_addQuestionDialog)
+        return;
+    m_addQuestionDialog->show();
+    m_addQuestionDialog->raise();
+    m_addQuestionDialog->activateWindow();
 }
 
 void TForm2::Button6Click()
@@ -249,6 +277,10 @@ void TForm2::Button6Click()
     if (id < 0)
         return;
     Query& q = query();
+    if (const std::optional<QString> refusal = deletionRefusal(q)) {
+        showMessage(*refusal);
+        return;
+    }
     q.clear();
     q.setSql(Statements::deleteQuestion(id));
     q.execSql();
@@ -256,6 +288,29 @@ void TForm2::Button6Click()
     q.setSql(Statements::deleteKey(id));
     q.execSql();
     LoadQuestionIds();
+}
+
+// The timed test draws its questions from those in the bank, so the bank never shrinks
+// below the count the test asks for.
+std::optional<QString> TForm2::deletionRefusal(Query& q)
+{
+    q.setSql(Statements::selectParameters());
+    q.open();
+    const QVariant kolvo = q.eof() ? QVariant() : q.fieldValue(QStringLiteral("kolvo"));
+    bool ok = false;
+    const qint64 needed = kolvo.isNull() ? 0 : kolvo.toLongLong(&ok);
+    if (!ok || needed <= 0)
+        return std::nullopt;
+    q.setSql(Statements::countQuestions());
+    q.open();
+    const qint64 remaining = q.fieldAsInteger(QStringLiteral("m")) - 1;
+    if (remaining >= needed)
+        return std::nullopt;
+    return QStringLiteral("Вопрос не удалён: контрольному тесту нужно вопросов: %1, а в базе "
+                          "останется: %2. Сначала уменьшите количество вопросов на вкладке "
+                          "«Тестирование».")
+        .arg(needed)
+        .arg(remaining);
 }
 
 // ---- "Тестирование" ----
@@ -293,7 +348,8 @@ void TForm2::Button1Click()
     // Text pasted through the context menu passes the key filter; it is refused here.
     const std::optional<qint32> minutes = parameterValue(ui->Edit1->text());
     const std::optional<qint32> count = parameterValue(ui->Edit2->text());
-    if (!minutes || !count) {
+    // A test of no minutes or no questions could never be taken.
+    if (!minutes || !count || *minutes == 0 || *count == 0) {
         showMessage(kIncompleteData);
         return;
     }
@@ -309,8 +365,18 @@ void TForm2::Button1Click()
     TabSheet1Show();
 }
 
+// The old window deleted every result without a word; a misclick cost a term's results.
 void TForm2::Button2Click()
 {
+    Dialogs& dialogs = Dialogs::instance();
+    if (!dialogs.askYesNo(QStringLiteral("Удалить все результаты контрольного теста?"), Dialogs::applicationTitle(),
+                          Dialogs::Icon::None))
+        return;
+    if (ResultsExport::hasTimedResults(connection())
+        && dialogs.askYesNo(QStringLiteral("Сохранить результаты в файл перед удалением?"),
+                            Dialogs::applicationTitle(), Dialogs::Icon::None)
+        && !ResultsExport::exportTimedResults(connection()))
+        return;
     Query& q = query();
     q.setSql(Statements::deleteAllResults());
     q.execSql();
@@ -339,4 +405,46 @@ void TForm2::Button8Click()
     q.setParameter(QStringLiteral("par"), repeated);
     q.execSql();
     showMessage(QStringLiteral("Пароль изменен"));
+}
+
+// ---- Files and statistics ----
+
+void TForm2::importButtonClick()
+{
+    m_bankTransfer->startImport();
+}
+
+void TForm2::exportBankButtonClick()
+{
+    m_bankTransfer->exportBank();
+}
+
+void TForm2::exportResultsButtonClick()
+{
+    ResultsExport::exportTimedResults(connection());
+}
+
+void TForm2::exportFixedResultsButtonClick()
+{
+    ResultsExport::exportFixedResults(connection());
+}
+
+void TForm2::backupButtonClick()
+{
+    BackupCommands::backUp(connection());
+}
+
+void TForm2::restoreButtonClick()
+{
+    if (!BackupCommands::restore(connection()))
+        return;
+    LoadTopics();
+    LoadQuestionIds();
+    TabSheet1Show();
+}
+
+void TForm2::TabSheet5Show()
+{
+    m_statistics->reload(connection());
+    ui->statisticsSummary->setText(m_statistics->summary());
 }

@@ -1,6 +1,6 @@
 #include "app/PlaceMemory.h"
 
-#include "app/Globals.h"
+#include "ui/Globals.h"
 #include "app/ReaderSettings.h"
 #include "platform/ProgramFolder.h"
 

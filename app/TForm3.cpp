@@ -1,12 +1,9 @@
 #include "app/TForm3.h"
 
-#include "app/Fonts.h"
-#include "app/Globals.h"
+#include "admin/SettingsAccess.h"
 #include "app/ReaderTools.h"
 #include "app/TForm6.h"
 #include "app/TForm8.h"
-#include "admin/SettingsAccess.h"
-#include "app/WindowStyle.h"
 #include "data/TableObject.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShellOpen.h"
@@ -15,6 +12,9 @@
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TimedTestRegistration.h"
+#include "ui/Fonts.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm3.h"
 
 #include <QApplication>

@@ -74,8 +74,8 @@ void ViewPrinting::saveAsPdf()
 {
     if (!hasDocument())
         return;
-    std::optional<QString> file = Dialogs::instance().chooseSaveFile(
-        QStringLiteral("Сохранить как PDF"), suggestedPdfName(), QStringLiteral("Документ PDF (*.pdf)"));
+    std::optional<QString> file = Dialogs::instance().chooseFileToSave(
+        QStringLiteral("Сохранить как PDF"), QStringLiteral("Документ PDF (*.pdf)"), suggestedPdfName());
     if (!file || file->isEmpty())
         return;
     if (!file->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

@@ -26,6 +26,8 @@ public:
     QMenu* contextMenu();
 
     static QString saveAsPdfCaption() { return QStringLiteral("Сохранить как PDF…"); }
+    // The documents folder and the document's title, made fit for a file name.
+    QString suggestedPdfName() const;
 
 signals:
     // After a print or a PDF file is done (or failed, which was told to the student).
@@ -34,7 +36,6 @@ signals:
 
 private:
     bool hasDocument() const;
-    QString suggestedPdfName() const;
 
     QWebEngineView* m_view;
     std::unique_ptr<QPrinter> m_printer;

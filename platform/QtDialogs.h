@@ -2,7 +2,15 @@
 
 #include "platform/Dialogs.h"
 
-// The real boxes: QMessageBox, QInputDialog, QFileDialog and QPrintDialog, modal and centred.
+#include <memory>
+
+class QFileDialog;
+class QInputDialog;
+class QMessageBox;
+class QWidget;
+
+// The real boxes: QMessageBox, QInputDialog, QFileDialog and QPrintDialog, modal and centred. Their
+// buttons and labels are Russian whether or not Qt's own translations are installed.
 class QtDialogs : public Dialogs
 {
 public:
@@ -11,7 +19,16 @@ public:
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;
     std::optional<QString> chooseFile() override;
-    std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
-                                          const QString& filter) override;
     bool choosePrinter(QPrinter& printer) override;
+    std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) override;
+    std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
+                                            const QString& suggestedName) override;
+
+    // The boxes as they are shown, for the methods above and for tests that look at them
+    // without running them.
+    static std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, const QString& caption,
+                                                       Icon icon, bool yesNo, QWidget* parent);
+    static std::unique_ptr<QInputDialog> makeInputDialog(const QString& caption, const QString& prompt,
+                                                         const QString& value, Echo echo, QWidget* parent);
+    static std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent);
 };

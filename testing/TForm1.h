@@ -35,9 +35,14 @@ public:
     const TimedTestSheet& sheet() const { return m_sheet; }
     int currentPosition() const { return m_position; }
 
-    // The window hidden while a test runs: the main window unless a test points it at a
-    // stand-in.
-    void setMainWindowForTesting(QWidget* window) { m_mainWindowOverride = window; }
+    // Told instead of starting when the settings hold no time limit.
+    static QString noTimeLimitMessage()
+    {
+        return QStringLiteral("Время тестирования не задано. Обратитесь к преподавателю.");
+    }
+
+    // The window hidden while a test runs and shown again when it ends (the main window).
+    void setMainWindow(QWidget* window) { m_mainWindow = window; }
     // The clock of the start and end times and of the time limit.
     void setClockForTesting(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
@@ -69,9 +74,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* mainWindow() const;
     void step(int delta);
     void answer(int letterIndex);
+    void logAnswer(int questionId, const QString& letter);
     qint64 remainingSeconds() const;
     void showRemainingTime(qint64 seconds);
     void scoreAndStore();
@@ -86,7 +91,8 @@ private:
     qint64 m_limitSeconds = 0;
     QDateTime m_startedAt;
     QString m_startedText;
+    bool m_answerLogFailed = false;
 
-    QPointer<QWidget> m_mainWindowOverride;
+    QPointer<QWidget> m_mainWindow;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };

@@ -52,7 +52,8 @@ TEST_F(ParametersTab, CountIsCheckedAgainstTheBank)
     const Row rows[] = {
         {"20", "30", nullptr, "20/30"},
         {"25", "31", "В базе не хватает вопросов", "20/30"},
-        {"10", "0", nullptr, "10/0"},
+        {"10", "0", "Неполные данные!", "20/30"},
+        {"0", "5", "Неполные данные!", "20/30"},
         {"007", "5", nullptr, "7/5"},
         {"2147483647", "30", nullptr, "2147483647/30"},
     };
@@ -80,6 +81,9 @@ TEST_F(ParametersTab, IncompleteOrUnreadableNumbersAreRefused)
         {"1", "-1"},
         {" 5", "1"},
         {"5", "1.0"},
+        {"0", "1"},
+        {"000", "1"},
+        {"5", "00"},
     };
     addQuestions(3);
     showPage(2);
@@ -176,17 +180,20 @@ TEST_F(ParametersTab, TheGridFollowsEveryLaterStatement)
     EXPECT_EQ(titles(), QStringList{QStringLiteral("id")});
 }
 
-TEST_F(ParametersTab, ClearEmptiesTheResultsSilently)
+// Once the teacher has said Yes (and No to saving them first), the results go as before.
+TEST_F(ParametersTab, ClearEmptiesTheResultsOnceConfirmed)
 {
     addResults();
     showPage(2);
-    for (int time = 0; time < 2; ++time) { // the second time on an empty table
+    dialogs.yesNoAnswers = {true, false, true}; // the second time on an empty table: one question
+    for (int time = 0; time < 2; ++time) {
         click(control<QPushButton>(form2.get(), "Button2"));
         EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM rezult")).toInt(), 0);
         EXPECT_EQ(grid()->model()->rowCount(), 0);
         EXPECT_EQ(grid()->model()->columnCount(), 0);
     }
-    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(dialogs.yesNoAnswers.empty());
 }
 
 TEST_F(ParametersTab, TheGridCannotChangeTheResults)

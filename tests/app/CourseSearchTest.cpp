@@ -2,7 +2,7 @@
 
 #include "app/CourseSearchWindow.h"
 #include "app/FindBar.h"
-#include "app/Globals.h"
+#include "ui/Globals.h"
 #include "app/ReaderTools.h"
 #include "app/TForm3.h"
 #include "data/SearchSnippet.h"

@@ -1,6 +1,6 @@
 #include "ReaderFixture.h"
 
-#include "app/Globals.h"
+#include "ui/Globals.h"
 #include "app/ReaderSettings.h"
 #include "app/TForm8.h"
 #include "app/TForm3.h"

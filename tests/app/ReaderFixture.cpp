@@ -1,10 +1,10 @@
 #include "ReaderFixture.h"
 
 #include "app/FindBar.h"
-#include "app/Globals.h"
+#include "ui/Globals.h"
 #include "app/ReaderTools.h"
 #include "app/TForm3.h"
-#include "app/WindowStyle.h"
+#include "ui/WindowStyle.h"
 #include "skin/controls/TsComboBox.h"
 #include "skin/controls/TsPanel.h"
 

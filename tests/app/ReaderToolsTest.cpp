@@ -1,7 +1,7 @@
 #include "ReaderFixture.h"
 
 #include "app/FindBar.h"
-#include "app/Globals.h"
+#include "ui/Globals.h"
 #include "app/ReaderSettings.h"
 #include "app/ReaderTools.h"
 #include "app/TForm3.h"
@@ -272,13 +272,13 @@ TEST_F(ReaderToolsTest, TheContextMenuSavesTheDocumentAsPdf)
     EXPECT_GT(menu->actions().size(), 1); // the view's own items stay
 
     QSignalSpy saved(tools->printing(), &ViewPrinting::pdfSaved);
-    dialogs.saveFileAnswers.push_back(folder() + QStringLiteral("Лекция"));
+    dialogs.fileAnswers.push_back(folder() + QStringLiteral("Лекция"));
     menu->close();
     save->trigger();
     ASSERT_TRUE(saved.wait(20000));
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_EQ(dialogs.boxes[0].kind, QStringLiteral("save"));
-    EXPECT_TRUE(dialogs.boxes[0].text.endsWith(QStringLiteral("/Поиск.pdf"))); // named after the title
+    EXPECT_TRUE(tools->printing()->suggestedPdfName().endsWith(QStringLiteral("/Поиск.pdf"))); // the title
     EXPECT_EQ(saved.front()[0].toString(), folder() + QStringLiteral("Лекция.pdf"));
     EXPECT_TRUE(saved.front()[1].toBool());
     EXPECT_TRUE(isPdf(folder() + QStringLiteral("Лекция.pdf")));
@@ -288,7 +288,7 @@ TEST_F(ReaderToolsTest, APdfThatCannotBeWrittenIsReported)
 {
     openFindDocument();
     QSignalSpy saved(tools->printing(), &ViewPrinting::pdfSaved);
-    dialogs.saveFileAnswers.push_back(folder() + QStringLiteral("no/such/folder/x.pdf"));
+    dialogs.fileAnswers.push_back(folder() + QStringLiteral("no/such/folder/x.pdf"));
     tools->printing()->saveAsPdf();
     ASSERT_TRUE(saved.wait(20000));
     EXPECT_FALSE(saved.front()[1].toBool());

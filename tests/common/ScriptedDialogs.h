@@ -13,7 +13,7 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     struct Box {
-        QString kind; // "message", "yesno", "input", "file", "save" or "print"
+        QString kind; // "message", "yesno", "input", "file", "open", "save" or "print"
         QString text;
         QString caption;
         Icon icon = Icon::None;
@@ -27,15 +27,16 @@ public:
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;
     std::optional<QString> chooseFile() override;
-    std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
-                                          const QString& filter) override;
+    // Both take their answers from fileAnswers; the box's text is the caption.
+    std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) override;
+    std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
+                                            const QString& suggestedName) override;
     // An answer is the PDF file that the printer writes, or nothing for "cancelled".
     bool choosePrinter(QPrinter& printer) override;
 
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<std::optional<QString>> fileAnswers;
-    std::deque<std::optional<QString>> saveFileAnswers;
     std::deque<std::optional<QString>> printerAnswers;
 
     QVector<Box> boxes;
@@ -44,5 +45,5 @@ public:
     void clear() { boxes.clear(); }
 
 private:
-    Dialogs* m_previous = nullptr;
+    std::optional<QString> nextFile(const QString& kind, const QString& caption);
 };
