@@ -1,6 +1,7 @@
 #include "app/TForm3.h"
 
 #include "admin/SettingsAccess.h"
+#include "app/ReaderTools.h"
 #include "app/TForm6.h"
 #include "app/TForm8.h"
 #include "data/TableObject.h"
@@ -69,6 +70,8 @@ TForm3::TForm3(QWidget* parent)
     sSkinManager1->SetSkinName(QStringLiteral("Golden (internal)"));
     sSkinManager1->SetSkinnedPopups(false);
     sSkinManager1->Loaded();
+
+    m_readerTools = new ReaderTools(*this, ui->WebBrowser1, ui->sComboBox1, ui->sPanel1);
 }
 
 TForm3::~TForm3() = default;
@@ -165,6 +168,11 @@ void TForm3::N27Click()
 void TForm3::N6Click()
 {
     close();
+}
+
+void TForm3::N28Click()
+{
+    m_readerTools->openCourseSearch();
 }
 
 // When no name begins with the text, the table's current record is used as it stands.

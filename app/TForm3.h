@@ -5,6 +5,7 @@
 #include <memory>
 
 class QWindow;
+class ReaderTools;
 class TableObject;
 class TsSkinManager;
 
@@ -22,6 +23,9 @@ public:
     ~TForm3() override;
 
     static QString placeholder() { return QStringLiteral("Название темы"); }
+
+    // Find, course search, zoom, history, printing and the place kept between runs.
+    ReaderTools* readerTools() const { return m_readerTools; }
 
 signals:
     // The window's events, bound to their handlers in the layout.
@@ -49,6 +53,8 @@ public slots:
     void N26Click();
     void N27Click();
     void N6Click();
+    // "Поиск по курсу…".
+    void N28Click();
 
     void sComboBox1Change();
     void sBitBtn1Click();
@@ -74,6 +80,7 @@ private:
 
     std::unique_ptr<Ui::Form3> ui;
     TsSkinManager* sSkinManager1 = nullptr;
+    ReaderTools* m_readerTools = nullptr;
     // True while this window is the program's active form; a message box or another
     // application taking the focus leaves it so, another window of the set clears it.
     bool m_activeForm = false;

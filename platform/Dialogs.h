@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QPrinter;
+
 // Every modal box and platform dialog of the program goes through this interface, so tests
 // can answer them. The program installs the Qt implementation at start-up; tests install
 // ScriptedDialogs.
@@ -37,6 +39,8 @@ public:
     virtual std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) = 0;
     virtual std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
                                                     const QString& suggestedName) = 0;
+    // The print dialog: sets up the printer; false when it was cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
 
     static QString applicationTitle() { return QStringLiteral("Учебник"); }
 

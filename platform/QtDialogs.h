@@ -9,7 +9,7 @@ class QInputDialog;
 class QMessageBox;
 class QWidget;
 
-// The real boxes: QMessageBox, QInputDialog and QFileDialog, modal and centred. Their
+// The real boxes: QMessageBox, QInputDialog, QFileDialog and QPrintDialog, modal and centred. Their
 // buttons and labels are Russian whether or not Qt's own translations are installed.
 class QtDialogs : public Dialogs
 {
@@ -19,6 +19,7 @@ public:
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;
     std::optional<QString> chooseFile() override;
+    bool choosePrinter(QPrinter& printer) override;
     std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) override;
     std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
                                             const QString& suggestedName) override;

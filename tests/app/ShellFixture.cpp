@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QSettings>
 
 #include <sqlite3.h>
 
@@ -15,6 +16,9 @@ void ShellFixture::SetUp()
     ASSERT_TRUE(m_dir.isValid());
     Startup::prepareApplication(*qApp);
     ProgramFolder::setPathForTesting(m_dir.path());
+    // What the program keeps for the student (zoom, last place) goes to this test's folder.
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, m_dir.path() + QStringLiteral("/config"));
     BrowseMode = 0;
     ShellOpenForTesting::setOpener([this](const QString& file, const QString& parameters,
                                           const QString& directory, int showCommand) {

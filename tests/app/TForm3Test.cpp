@@ -171,9 +171,10 @@ TEST_F(TForm3Test, TheMenuHasEveryCommandInOrder)
         names << (action->menu() ? action->menu()->objectName() : action->objectName());
         captions << action->text();
     }
-    EXPECT_EQ(names, QStringList({"N19", "N1", "N17", "N18", "N3", "N5", "N26", "N27", "N6"}));
+    EXPECT_EQ(names, QStringList({"N19", "N1", "N17", "N18", "N3", "N5", "N28", "N26", "N27", "N6"}));
     EXPECT_EQ(captions, QStringList({"УМКД", "Лекции", "Лабораторные", "Практические", "Тестирование",
-                                     "Руководство пользователя", "Контрольный тест", "Настройки", "Выход"}));
+                                     "Руководство пользователя", "Поиск по курсу…", "Контрольный тест", "Настройки",
+                                     "Выход"}));
 }
 
 TEST_F(TForm3Test, TheCourseDocumentsOpenFromTheProgramFolderAndChangeNothingElse)

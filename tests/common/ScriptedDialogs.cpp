@@ -1,5 +1,7 @@
 #include "common/ScriptedDialogs.h"
 
+#include <QPrinter>
+
 #include <stdexcept>
 
 ScriptedDialogs::ScriptedDialogs()
@@ -62,6 +64,20 @@ std::optional<QString> ScriptedDialogs::nextFile(const QString& kind, const QStr
     auto answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
+}
+
+bool ScriptedDialogs::choosePrinter(QPrinter& printer)
+{
+    boxes.push_back({QStringLiteral("print"), QString(), QString(), Icon::None});
+    if (printerAnswers.empty())
+        throw std::logic_error("ScriptedDialogs: no answer queued for a print dialog");
+    const auto answer = printerAnswers.front();
+    printerAnswers.pop_front();
+    if (!answer)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*answer);
+    return true;
 }
 
 QStringList ScriptedDialogs::messages() const

@@ -13,7 +13,7 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     struct Box {
-        QString kind; // "message", "yesno", "input", "file", "open" or "save"
+        QString kind; // "message", "yesno", "input", "file", "open", "save" or "print"
         QString text;
         QString caption;
         Icon icon = Icon::None;
@@ -31,10 +31,13 @@ public:
     std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) override;
     std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
                                             const QString& suggestedName) override;
+    // An answer is the PDF file that the printer writes, or nothing for "cancelled".
+    bool choosePrinter(QPrinter& printer) override;
 
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<std::optional<QString>> fileAnswers;
+    std::deque<std::optional<QString>> printerAnswers;
 
     QVector<Box> boxes;
     // The texts of the message boxes shown so far, in order.

@@ -1,0 +1,195 @@
+#include "app/CourseSearchWindow.h"
+
+#include "data/CourseIndex.h"
+#include "data/DataError.h"
+#include "data/SearchWords.h"
+#include "platform/ProgramFolder.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMaxResults = 50;
+constexpr int kDocumentRole = Qt::UserRole;
+constexpr int kHighlightRole = Qt::UserRole + 1;
+
+// The longest stem typed: the most telling text to highlight in the document.
+QString highlightFor(const QString& typed)
+{
+    QStringList stems = SearchWords::stemsOf(typed);
+    std::stable_sort(stems.begin(), stems.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    return stems.value(0);
+}
+
+} // namespace
+
+CourseSearchWindow::CourseSearchWindow(QWidget* parent, std::function<QStringList()> listed)
+    : QWidget(parent, Qt::Dialog)
+    , m_listed(std::move(listed))
+    , m_field(new QLineEdit(this))
+    , m_results(new QListWidget(this))
+    , m_status(new QLabel(this))
+    , m_skipped(new QLabel(this))
+{
+    setObjectName(QStringLiteral("CourseSearch"));
+    setWindowTitle(QStringLiteral("Поиск по курсу"));
+    m_field->setObjectName(QStringLiteral("SearchField"));
+    m_field->setPlaceholderText(QStringLiteral("Слово или начало слова"));
+    m_field->setClearButtonEnabled(true);
+    m_field->installEventFilter(this);
+    m_results->setObjectName(QStringLiteral("SearchResults"));
+    m_results->setWordWrap(true);
+    m_results->setUniformItemSizes(false);
+    m_results->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_status->setObjectName(QStringLiteral("SearchStatus"));
+    m_skipped->setObjectName(QStringLiteral("SearchSkipped"));
+    m_skipped->setWordWrap(true);
+    m_skipped->hide();
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(m_field);
+    column->addWidget(m_results, 1);
+    column->addWidget(m_status);
+    column->addWidget(m_skipped);
+    resize(560, 520);
+
+    connect(m_field, &QLineEdit::textChanged, this, &CourseSearchWindow::runSearch);
+    connect(m_results, &QListWidget::itemActivated, this, &CourseSearchWindow::openCurrent);
+}
+
+CourseSearchWindow::~CourseSearchWindow() = default;
+
+void CourseSearchWindow::openSearch()
+{
+    if (!isVisible() && parentWidget()) {
+        QRect place(QPoint(), size());
+        place.moveCenter(parentWidget()->geometry().center());
+        move(place.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
+    updateIndex();
+    runSearch();
+    m_field->setFocus(Qt::ShortcutFocusReason);
+    m_field->selectAll();
+}
+
+void CourseSearchWindow::updateIndex()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_indexError.clear();
+    try {
+        const QString folder = ProgramFolder::path();
+        if (!m_index)
+            m_index = std::make_unique<CourseIndex>(CourseIndex::defaultFile(folder));
+        showSkipped(m_index->refresh(folder, m_listed ? m_listed() : QStringList()).skipped);
+    } catch (const DataError& error) {
+        m_indexError = error.message();
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void CourseSearchWindow::showSkipped(const QStringList& skipped)
+{
+    m_skipped->setVisible(!skipped.isEmpty());
+    m_skipped->setText(QStringLiteral("Не найдены или не читаются, поэтому не просмотрены: %1")
+                           .arg(skipped.join(QStringLiteral(", "))));
+}
+
+QString CourseSearchWindow::resultHtml(const QString& title, const SearchSnippet& snippet)
+{
+    QString text;
+    qsizetype at = 0;
+    for (const auto& mark : snippet.marks) {
+        text += snippet.text.mid(at, mark.start - at).toHtmlEscaped();
+        text += QStringLiteral("<b style=\"background-color:#ffe680\">%1</b>")
+                    .arg(snippet.text.mid(mark.start, mark.length).toHtmlEscaped());
+        at = mark.start + mark.length;
+    }
+    text += snippet.text.mid(at).toHtmlEscaped();
+    return QStringLiteral("<div style=\"font-weight:bold\">%1</div><div>%2</div>").arg(title.toHtmlEscaped(), text);
+}
+
+void CourseSearchWindow::runSearch()
+{
+    m_results->clear();
+    const QString typed = m_field->text();
+    if (!m_indexError.isEmpty()) {
+        m_status->setText(QStringLiteral("Поиск недоступен: %1").arg(m_indexError));
+        return;
+    }
+    if (SearchWords::stemsOf(typed).isEmpty() || !m_index) {
+        m_status->setText(QStringLiteral("Введите слово или его начало."));
+        return;
+    }
+    QVector<CourseIndex::Hit> hits;
+    try {
+        hits = m_index->search(typed, kMaxResults);
+    } catch (const DataError& error) {
+        m_status->setText(QStringLiteral("Поиск недоступен: %1").arg(error.message()));
+        return;
+    }
+    const QString highlight = highlightFor(typed);
+    const int width = m_results->viewport()->width() - 8;
+    for (const auto& hit : hits) {
+        auto* item = new QListWidgetItem(m_results);
+        item->setData(kDocumentRole, hit.path);
+        item->setData(kHighlightRole, highlight);
+        item->setToolTip(hit.path);
+        auto* label = new QLabel(resultHtml(hit.title, hit.snippet));
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::RichText);
+        label->setContentsMargins(4, 4, 4, 6);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        item->setSizeHint(QSize(width, label->heightForWidth(width)));
+        m_results->setItemWidget(item, label);
+    }
+    if (m_results->count() > 0)
+        m_results->setCurrentRow(0);
+    m_status->setText(hits.isEmpty() ? QStringLiteral("Ничего не найдено.")
+                                     : QStringLiteral("Найдено документов: %1").arg(hits.size()));
+}
+
+void CourseSearchWindow::openCurrent()
+{
+    QListWidgetItem* item = m_results->currentItem();
+    if (!item)
+        return;
+    emit documentChosen(item->data(kDocumentRole).toString(), item->data(kHighlightRole).toString());
+}
+
+// In the field, Up and Down walk the results, Enter opens the current one, Escape closes.
+bool CourseSearchWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_field && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up: {
+            const int step = key->key() == Qt::Key_Down ? 1 : -1;
+            const int row = std::clamp(m_results->currentRow() + step, 0, m_results->count() - 1);
+            if (m_results->count() > 0)
+                m_results->setCurrentRow(row);
+            return true;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            openCurrent();
+            return true;
+        case Qt::Key_Escape:
+            close();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

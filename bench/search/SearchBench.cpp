@@ -1,0 +1,116 @@
+// Speed of the course search: building the index of the sample course, answering a
+// query, and the search window showing its first results after a keystroke.
+#include "app/CourseSearchWindow.h"
+#include "data/CourseIndex.h"
+#include "platform/ProgramFolder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+// A program folder holding a copy of the sample course's text/.
+class CourseCopy
+{
+public:
+    CourseCopy()
+    {
+        const QString source = QStringLiteral(VESTRON_SOURCE_DIR "/course/text");
+        QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            const QString to = folder() + QStringLiteral("text/") + QDir(source).relativeFilePath(from);
+            QDir().mkpath(QFileInfo(to).path());
+            QFile::copy(from, to);
+        }
+    }
+    QString folder() const { return m_dir.path() + u'/'; }
+    QString indexFile() const { return folder() + QStringLiteral("search-index.sqlite"); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void buildIndex(benchmark::State& state)
+{
+    CourseCopy course;
+    int documents = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(course.indexFile());
+        state.ResumeTiming();
+        CourseIndex index(course.indexFile());
+        documents = index.refresh(course.folder()).documents;
+    }
+    state.counters["documents"] = documents;
+}
+BENCHMARK(buildIndex)->Unit(benchmark::kMillisecond);
+
+// Opening the index at start when nothing changed: only the files' stamps are compared.
+void refreshUnchanged(benchmark::State& state)
+{
+    CourseCopy course;
+    CourseIndex(course.indexFile()).refresh(course.folder());
+    for (auto _ : state) {
+        CourseIndex index(course.indexFile());
+        benchmark::DoNotOptimize(index.refresh(course.folder()).rebuilt);
+    }
+}
+BENCHMARK(refreshUnchanged)->Unit(benchmark::kMillisecond);
+
+void query(benchmark::State& state, const char* typed)
+{
+    CourseCopy course;
+    CourseIndex index(course.indexFile());
+    index.refresh(course.folder());
+    const QString text = QString::fromUtf8(typed);
+    qsizetype hits = 0;
+    for (auto _ : state)
+        hits = index.search(text).size();
+    state.counters["hits"] = double(hits);
+}
+BENCHMARK_CAPTURE(query, stem, "отношени")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(query, common_word, "данных")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(query, one_letter, "б")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(query, three_words, "транзакции и блокировки")->Unit(benchmark::kMillisecond);
+
+// A keystroke in the search window to its results listed (laid out, not yet painted).
+void keystrokeToResults(benchmark::State& state)
+{
+    CourseCopy course;
+    ProgramFolder::setPathForTesting(course.folder());
+    CourseSearchWindow window(nullptr, [] { return QStringList(); });
+    window.openSearch();
+    auto* field = window.findChild<QLineEdit*>(QStringLiteral("SearchField"));
+    auto* results = window.findChild<QListWidget*>(QStringLiteral("SearchResults"));
+    const QStringList typed = {QStringLiteral("д"), QStringLiteral("да"), QStringLiteral("дан"), QStringLiteral("данн")};
+    int i = 0;
+    for (auto _ : state) {
+        field->setText(typed[i++ % typed.size()]);
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(results->count());
+    }
+    ProgramFolder::setPathForTesting(QString());
+}
+BENCHMARK(keystrokeToResults)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,76 @@
+#include "data/HtmlText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(HtmlTextTest, ReadsTitleAndBodyText)
+{
+    const struct {
+        const char* name;
+        const char* html;
+        const char* title;
+        const char* body;
+    } rows[] = {
+        {"title and body", "<html><head><title>Лекция 1</title></head><body><p>Текст</p></body></html>", "Лекция 1", "Текст"},
+        {"inline tags join a word", "<p>от<b>чёт</b>а</p>", "", "отчёта"},
+        {"blocks part words", "<p>один</p><p>два</p><li>три<br>четыре", "", "один два три четыре"},
+        {"references", "a&amp;b &lt;x&gt; &laquo;к&raquo; &#1046; &#x416; &nbsp;z", "", "a&b <x> «к» Ж Ж z"},
+        {"unknown reference stays", "&nosuch; & и &", "", "&nosuch; & и &"},
+        {"bad numeric reference", "a&#0;b&#xD800;c&#99999999;d", "", "a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD" "d"},
+        {"scripts, styles, comments and navigation are left out",
+         "<style>p{}</style><script>var a = '<p>';</script><!-- скрыто --><nav><a>Далее</a></nav>видно", "", "видно"},
+        {"a lone angle bracket is text", "1 < 2 и 3 <= 4", "", "1 < 2 и 3 <= 4"},
+        {"white space collapses", "  a \n\t b  ", "", "a b"},
+        {"unterminated comment", "текст<!-- и до конца", "", "текст"},
+        {"unterminated tag", "текст<p class=", "", "текст"},
+        {"unterminated script", "до<script>всё остальное", "", "до"},
+        {"upper-case tags", "<TITLE>Т</TITLE><P>а</P><SCRIPT>x</SCRIPT>б", "Т", "а б"},
+        {"soft hyphen vanishes", "пере&shy;нос", "", "перенос"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const HtmlText text = HtmlText::fromHtml(QString::fromUtf8(row.html));
+        EXPECT_EQ(text.title, QString::fromUtf8(row.title));
+        EXPECT_EQ(text.body, QString::fromUtf8(row.body));
+    }
+}
+
+TEST(HtmlTextTest, DecodesTheDocumentsCharset)
+{
+    const QString word = QStringLiteral("Отчёт");
+    const QByteArray cp1251("\xCE\xF2\xF7\xB8\xF2");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } rows[] = {
+        {"utf-8", word.toUtf8()},
+        {"utf-8 with a byte-order mark", "\xEF\xBB\xBF" + word.toUtf8()},
+        {"declared windows-1251", "<meta charset=\"windows-1251\">" + cp1251},
+        {"declared in http-equiv", "<meta http-equiv=Content-Type content='text/html; charset=cp1251'>" + cp1251},
+        {"undeclared, not utf-8", cp1251},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(HtmlText::fromBytes(row.bytes).body, word);
+    }
+}
+
+// Whatever the bytes, reading ends and yields text (the reader is also fed by the fuzzer).
+TEST(HtmlTextTest, AnyBytesAreRead)
+{
+    QByteArray bytes;
+    uint32_t state = 12345;
+    for (int round = 0; round < 300; ++round) {
+        bytes.clear();
+        for (int i = 0; i < 200; ++i) {
+            state = state * 1103515245u + 12345u;
+            static const char pieces[] = "<>&;#x/!-pscrt \xD0\xB5\xB8";
+            bytes += pieces[(state >> 16) % (sizeof(pieces) - 1)];
+        }
+        const HtmlText text = HtmlText::fromBytes(bytes);
+        EXPECT_LE(text.body.size(), bytes.size());
+    }
+}
+
+} // namespace
