@@ -2,20 +2,21 @@
 
 #include "admin/SettingsPassword.h"
 #include "admin/TForm2.h"
-#include "app/Globals.h"
 #include "platform/Dialogs.h"
-#include "testing/TForm1.h"
+#include "ui/Globals.h"
 
 namespace SettingsAccess {
 
 void open()
 {
+    if (!Form2)
+        return;
     Dialogs& dialogs = Dialogs::instance();
     const std::optional<QString> typed = dialogs.inputQuery(
         Dialogs::applicationTitle(), QStringLiteral("Введите пароль:"), QString(), Dialogs::Echo::Password);
     if (!typed)
         return;
-    const QVariant stored = SettingsPassword::readStored(Form1->data().ADOQuery1);
+    const QVariant stored = SettingsPassword::readStored(Form2->query());
     if (!SettingsPassword::matches(*typed, stored)) {
         dialogs.showMessage(QStringLiteral("Неправильный пароль!"));
         return;

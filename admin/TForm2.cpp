@@ -2,15 +2,14 @@
 
 #include "admin/ResultsModel.h"
 #include "admin/SettingsPassword.h"
-#include "admin/ShowHandler.h"
 #include "admin/TForm4.h"
-#include "app/Fonts.h"
-#include "app/Globals.h"
-#include "app/WindowStyle.h"
+#include "data/CourseData.h"
 #include "data/Query.h"
 #include "data/Statements.h"
 #include "platform/Dialogs.h"
-#include "testing/TForm1.h"
+#include "ui/Fonts.h"
+#include "ui/ShowHandler.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm2.h"
 
 #include <QHeaderView>
@@ -50,9 +49,10 @@ QString fileNameOnly(const QString& path)
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent)
+TForm2::TForm2(CourseData& data, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Form2>())
+    , m_data(data)
 {
     ui->setupUi(this);
     WindowStyle::setDialogBorder(*this, QSize(562, 431));
@@ -60,10 +60,8 @@ TForm2::TForm2(QWidget* parent)
     setFonts();
     ui->DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->DBGrid1->verticalHeader()->setDefaultSectionSize(17);
-    if (Form1) {
-        m_results = new ResultsModel(query(), this);
-        ui->DBGrid1->setModel(m_results);
-    }
+    m_results = new ResultsModel(query(), this);
+    ui->DBGrid1->setModel(m_results);
 }
 
 TForm2::~TForm2() = default;
@@ -78,7 +76,14 @@ void TForm2::setFonts()
 
 Query& TForm2::query()
 {
-    return Form1->data().ADOQuery1;
+    return m_data.ADOQuery1;
+}
+
+void TForm2::attachAddQuestionDialog(TForm4* dialog)
+{
+    m_addQuestionDialog = dialog;
+    if (dialog)
+        connect(dialog, &TForm4::closing, this, &TForm2::LoadQuestionIds);
 }
 
 void TForm2::setVisible(bool visible)
@@ -238,9 +243,11 @@ void TForm2::Button7Click()
 
 void TForm2::Button5Click()
 {
-    Form4->show();
-    Form4->raise();
-    Form4->activateWindow();
+    if (!m_addQuestionDialog)
+        return;
+    m_addQuestionDialog->show();
+    m_addQuestionDialog->raise();
+    m_addQuestionDialog->activateWindow();
 }
 
 void TForm2::Button6Click()
@@ -249,6 +256,10 @@ void TForm2::Button6Click()
     if (id < 0)
         return;
     Query& q = query();
+    if (const std::optional<QString> refusal = deletionRefusal(q)) {
+        showMessage(*refusal);
+        return;
+    }
     q.clear();
     q.setSql(Statements::deleteQuestion(id));
     q.execSql();
@@ -256,6 +267,29 @@ void TForm2::Button6Click()
     q.setSql(Statements::deleteKey(id));
     q.execSql();
     LoadQuestionIds();
+}
+
+// The timed test draws its questions from those in the bank, so the bank never shrinks
+// below the count the test asks for.
+std::optional<QString> TForm2::deletionRefusal(Query& q)
+{
+    q.setSql(Statements::selectParameters());
+    q.open();
+    const QVariant kolvo = q.eof() ? QVariant() : q.fieldValue(QStringLiteral("kolvo"));
+    bool ok = false;
+    const qint64 needed = kolvo.isNull() ? 0 : kolvo.toLongLong(&ok);
+    if (!ok || needed <= 0)
+        return std::nullopt;
+    q.setSql(Statements::countQuestions());
+    q.open();
+    const qint64 remaining = q.fieldAsInteger(QStringLiteral("m")) - 1;
+    if (remaining >= needed)
+        return std::nullopt;
+    return QStringLiteral("Вопрос не удалён: контрольному тесту нужно вопросов: %1, а в базе "
+                          "останется: %2. Сначала уменьшите количество вопросов на вкладке "
+                          "«Тестирование».")
+        .arg(needed)
+        .arg(remaining);
 }
 
 // ---- "Тестирование" ----
@@ -293,7 +327,8 @@ void TForm2::Button1Click()
     // Text pasted through the context menu passes the key filter; it is refused here.
     const std::optional<qint32> minutes = parameterValue(ui->Edit1->text());
     const std::optional<qint32> count = parameterValue(ui->Edit2->text());
-    if (!minutes || !count) {
+    // A test of no minutes or no questions could never be taken.
+    if (!minutes || !count || *minutes == 0 || *count == 0) {
         showMessage(kIncompleteData);
         return;
     }

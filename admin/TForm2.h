@@ -3,9 +3,12 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
+class CourseData;
 class QListWidgetItem;
 class Query;
+class TForm4;
 class ResultsModel;
 
 namespace Ui {
@@ -14,15 +17,21 @@ class Form2;
 
 // The teacher's settings window: lecture topics, the timed test's question bank, its
 // parameters with the results, and the settings password. Every statement goes through
-// the shared query of TForm1.
+// the shared query of the course data handed in.
 class TForm2 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit TForm2(CourseData& data, QWidget* parent = nullptr);
     ~TForm2() override;
 
     void setVisible(bool visible) override;
+
+    // The add-question dialog that «Добавить» shows; the question list is read again
+    // whenever the dialog closes.
+    void attachAddQuestionDialog(TForm4* dialog);
+
+    Query& query();
 
     void LoadTopics();
     // Also run by the add-question dialog when it closes.
@@ -58,12 +67,14 @@ public slots:
     void Button8Click();
 
 private:
-    static Query& query();
     static void dropAllButDigits(QChar* key);
     void setFonts();
     void storeMark(const QString& name, bool marked);
     qint64 selectedQuestionId() const;
+    static std::optional<QString> deletionRefusal(Query& q);
 
     std::unique_ptr<Ui::Form2> ui;
+    CourseData& m_data;
+    TForm4* m_addQuestionDialog = nullptr;
     ResultsModel* m_results = nullptr;
 };

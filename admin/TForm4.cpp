@@ -1,22 +1,21 @@
 #include "admin/TForm4.h"
 
-#include "admin/ShowHandler.h"
-#include "admin/TForm2.h"
-#include "app/Fonts.h"
-#include "app/Globals.h"
-#include "app/WindowStyle.h"
+#include "data/CourseData.h"
 #include "data/Query.h"
 #include "data/Statements.h"
 #include "platform/Dialogs.h"
-#include "testing/TForm1.h"
+#include "ui/Fonts.h"
+#include "ui/ShowHandler.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm4.h"
 
 #include <QCloseEvent>
 
 
-TForm4::TForm4(QWidget* parent)
+TForm4::TForm4(CourseData& data, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Form4>())
+    , m_data(data)
 {
     ui->setupUi(this);
     WindowStyle::setDialogBorder(*this, QSize(343, 359));
@@ -44,15 +43,9 @@ void TForm4::FormShow()
     PrepareNewQuestion();
 }
 
-void TForm4::FormClose()
-{
-    if (Form2)
-        Form2->LoadQuestionIds();
-}
-
 void TForm4::PrepareNewQuestion()
 {
-    Query& q = Form1->data().ADOQuery1;
+    Query& q = m_data.ADOQuery1;
     q.setSql(Statements::selectLargestQuestionId());
     q.open();
     const QVariant largest = q.eof() ? QVariant() : q.fieldValue(QStringLiteral("m"));
@@ -74,7 +67,7 @@ void TForm4::Button1Click()
         return;
     }
     const qint64 id = m_lastQuestionNumber + 1;
-    Query& q = Form1->data().ADOQuery1;
+    Query& q = m_data.ADOQuery1;
     q.setSql(Statements::insertKey(id, letter));
     q.execSql();
     q.setSql(Statements::insertQuestion(id, text));

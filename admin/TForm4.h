@@ -4,17 +4,19 @@
 
 #include <memory>
 
+class CourseData;
+
 namespace Ui {
 class Form4;
 }
 
 // The add-question dialog of the settings window. A new question takes the number after
-// the largest one in the bank.
+// the largest one in the bank. Whoever shows the question list listens to closing().
 class TForm4 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TForm4(QWidget* parent = nullptr);
+    explicit TForm4(CourseData& data, QWidget* parent = nullptr);
     ~TForm4() override;
 
     void setVisible(bool visible) override;
@@ -30,7 +32,6 @@ signals:
 
 public slots:
     void FormShow();
-    void FormClose();
     void Button1Click();
 
 protected:
@@ -38,6 +39,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::Form4> ui;
+    CourseData& m_data;
     // Lives as long as the dialog, which is created once for the whole run.
     qint64 m_lastQuestionNumber = 0;
 };

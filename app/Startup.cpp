@@ -1,9 +1,12 @@
 #include "app/Startup.h"
 
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <unistd.h>
 
@@ -23,6 +26,19 @@ void prepareApplication(QApplication& application)
     application.setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/vestron.ico")));
     Fonts::installSubstitutions();
+    installRussianTranslation(application);
+}
+
+QTranslator* installRussianTranslation(QApplication& application)
+{
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
 } // namespace Startup

@@ -1,11 +1,8 @@
 #include "app/TForm3.h"
 
-#include "app/Fonts.h"
-#include "app/Globals.h"
+#include "admin/SettingsAccess.h"
 #include "app/TForm6.h"
 #include "app/TForm8.h"
-#include "admin/SettingsAccess.h"
-#include "app/WindowStyle.h"
 #include "data/TableObject.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShellOpen.h"
@@ -14,6 +11,9 @@
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TimedTestRegistration.h"
+#include "ui/Fonts.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm3.h"
 
 #include <QApplication>

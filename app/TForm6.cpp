@@ -1,10 +1,10 @@
 #include "app/TForm6.h"
 
-#include "app/Fonts.h"
-#include "app/Globals.h"
 #include "app/TForm3.h"
-#include "app/WindowStyle.h"
 #include "platform/JpegReader.h"
+#include "ui/Fonts.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm6.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "app/TForm8.h"
 
-#include "app/Fonts.h"
-#include "app/WindowStyle.h"
 #include "platform/ProgramFolder.h"
+#include "ui/Fonts.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm8.h"
 
 #include <QUrl>

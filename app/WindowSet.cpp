@@ -2,7 +2,6 @@
 
 #include "admin/TForm2.h"
 #include "admin/TForm4.h"
-#include "app/Globals.h"
 #include "app/TForm3.h"
 #include "app/TForm6.h"
 #include "app/TForm8.h"
@@ -13,6 +12,7 @@
 #include "testing/TForm5.h"
 #include "testing/TForm9.h"
 #include "testing/TimedTestRegistration.h"
+#include "ui/Globals.h"
 
 #include <QApplication>
 
@@ -21,10 +21,10 @@ WindowSet::~WindowSet()
     destroy();
 }
 
-template <class Window>
-Window* WindowSet::make(Window*& reference)
+template <class Window, class... Arguments>
+Window* WindowSet::make(Window*& reference, Arguments&&... arguments)
 {
-    auto window = std::make_unique<Window>();
+    auto window = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
     reference = window.get();
     m_windows.push_back(std::move(window));
     m_forgetReference.push_back([&reference] { reference = nullptr; });
@@ -32,14 +32,17 @@ Window* WindowSet::make(Window*& reference)
 }
 
 // The creation handlers of TForm1 and TForm8 run right after their own window is built.
+// The windows below the main window get what they need from here, never from each other.
 void WindowSet::createWindows()
 {
     make(Form6);
     make(Form3);
     make(Form1);
+    Form1->setMainWindow(Form3);
     runCreationHandler([] { Form1->FormCreate(); });
-    make(Form2);
-    make(Form4);
+    make(Form2, Form1->data());
+    make(Form4, Form1->data());
+    Form2->attachAddQuestionDialog(Form4);
     make(Form8);
     runCreationHandler([] { Form8->FormCreate(); });
     make(Form9);

@@ -37,8 +37,8 @@ public:
     static QString startupFailureText(const std::exception& error);
 
 private:
-    template <class Window>
-    Window* make(Window*& reference);
+    template <class Window, class... Arguments>
+    Window* make(Window*& reference, Arguments&&... arguments);
     void createWindows();
     static void runCreationHandler(const std::function<void()>& handler);
 

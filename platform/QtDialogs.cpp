@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -20,40 +21,80 @@ QMessageBox::Icon toQt(Dialogs::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-int runBox(const QString& text, const QString& caption, Dialogs::Icon icon, QMessageBox::StandardButtons buttons)
+void setButtonText(QMessageBox& box, QMessageBox::StandardButton which, const QString& text)
 {
-    QMessageBox box(toQt(icon), caption, text, buttons, QApplication::activeWindow());
-    return box.exec();
+    if (QAbstractButton* button = box.button(which))
+        button->setText(text);
 }
 
 } // namespace
 
+std::unique_ptr<QMessageBox> QtDialogs::makeMessageBox(const QString& text, const QString& caption,
+                                                       Icon icon, bool yesNo, QWidget* parent)
+{
+    const QMessageBox::StandardButtons buttons =
+        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok);
+    auto box = std::make_unique<QMessageBox>(toQt(icon), caption, text, buttons, parent);
+    setButtonText(*box, QMessageBox::Ok, QStringLiteral("ОК"));
+    setButtonText(*box, QMessageBox::Yes, QStringLiteral("Да"));
+    setButtonText(*box, QMessageBox::No, QStringLiteral("Нет"));
+    return box;
+}
+
+std::unique_ptr<QInputDialog> QtDialogs::makeInputDialog(const QString& caption, const QString& prompt,
+                                                         const QString& value, Echo echo, QWidget* parent)
+{
+    auto dialog = std::make_unique<QInputDialog>(parent);
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setWindowTitle(caption);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(value);
+    dialog->setTextEchoMode(echo == Echo::Password ? QLineEdit::Password : QLineEdit::Normal);
+    dialog->setOkButtonText(QStringLiteral("ОК"));
+    dialog->setCancelButtonText(QStringLiteral("Отмена"));
+    return dialog;
+}
+
+std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(QWidget* parent)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Открыть"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog, so the labels below are the ones shown.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
+    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
+    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Открыть"));
+    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
+    dialog->setNameFilter(QStringLiteral("Все файлы (*)"));
+    return dialog;
+}
+
 void QtDialogs::messageBox(const QString& text, const QString& caption, Icon icon)
 {
-    runBox(text, caption, icon, QMessageBox::Ok);
+    makeMessageBox(text, caption, icon, false, QApplication::activeWindow())->exec();
 }
 
 bool QtDialogs::askYesNo(const QString& text, const QString& caption, Icon icon)
 {
-    return runBox(text, caption, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return makeMessageBox(text, caption, icon, true, QApplication::activeWindow())->exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> QtDialogs::inputQuery(const QString& caption, const QString& prompt,
                                              const QString& value, Echo echo)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
-                                               echo == Echo::Password ? QLineEdit::Password : QLineEdit::Normal,
-                                               value, &ok);
-    if (!ok)
+    const std::unique_ptr<QInputDialog> dialog =
+        makeInputDialog(caption, prompt, value, echo, QApplication::activeWindow());
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog->textValue();
 }
 
 std::optional<QString> QtDialogs::chooseFile()
 {
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow());
-    if (path.isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(QApplication::activeWindow());
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    return dialog->selectedFiles().front();
 }

@@ -2,7 +2,15 @@
 
 #include "platform/Dialogs.h"
 
-// The real boxes: QMessageBox, QInputDialog and QFileDialog, modal and centred.
+#include <memory>
+
+class QFileDialog;
+class QInputDialog;
+class QMessageBox;
+class QWidget;
+
+// The real boxes: QMessageBox, QInputDialog and QFileDialog, modal and centred. Their
+// buttons and labels are Russian whether or not Qt's own translations are installed.
 class QtDialogs : public Dialogs
 {
 public:
@@ -11,4 +19,12 @@ public:
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;
     std::optional<QString> chooseFile() override;
+
+    // The boxes as they are shown, for the methods above and for tests that look at them
+    // without running them.
+    static std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, const QString& caption,
+                                                       Icon icon, bool yesNo, QWidget* parent);
+    static std::unique_ptr<QInputDialog> makeInputDialog(const QString& caption, const QString& prompt,
+                                                         const QString& value, Echo echo, QWidget* parent);
+    static std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent);
 };

@@ -1,6 +1,5 @@
 #include "skin/SkinChecker.h"
 
-#include "platform/ScriptedDialogs.h"
 #include "skin/SkinError.h"
 #include "skin/SkinLoaders.h"
 #include "skin/SkinLookups.h"
@@ -146,10 +145,13 @@ SkinIssues checkFolder(const QString& folder)
     checkOptionKeys(checker, *options, folder);
 
     QStringList names;
+    bool oldFormat = false;
     for (const SkinIniFile::Section& section : options->sections()) {
         names << section.name;
-        if (section.name.toUpper() == QLatin1String("TSEDIT"))
+        if (section.name.toUpper() == QLatin1String("TSEDIT")) {
             checker.add(section.line, QStringLiteral("раздел TSEDIT: скин старого формата"));
+            oldFormat = true;
+        }
     }
     auto lineOf = [&](const QString& section) {
         const SkinIniFile::Key* k = options->key(section, QStringLiteral("PARENTCLASS"));
@@ -163,13 +165,16 @@ SkinIssues checkFolder(const QString& folder)
 
     TsSkinTables tables;
     const SkinLoadSource source{&*options, folder, nullptr, QString(), nullptr};
-    ScriptedDialogs quiet; // the old-format box is reported as an issue instead
     LoadImageTable(tables, source);
     LoadPatternTable(tables, source);
-    try {
-        LoadSectionTable(tables, source);
-    } catch (const SkinError& error) {
-        checker.add(0, error.message());
+    // The loader would show its old-format box and load no section; the finding above
+    // already says so.
+    if (!oldFormat) {
+        try {
+            LoadSectionTable(tables, source);
+        } catch (const SkinError& error) {
+            checker.add(0, error.message());
+        }
     }
     if (masterKey && tables.masterBitmap.isNull())
         checker.add(masterKey->line, QStringLiteral("основная картинка «%1» не загружается").arg(master));

@@ -1,11 +1,11 @@
 #include "skin/SkinLoaders.h"
 
+#include "platform/Dialogs.h"
 #include "skin/SkinError.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinOptionsReader.h"
 #include "skin/SkinPictures.h"
 #include "skin/SkinValues.h"
-#include "platform/Dialogs.h"
 
 #include <QRegularExpression>
 
@@ -184,8 +184,7 @@ void fillFromIni(TsGeneralData& entry, const SkinOptionsReader& reader, const QS
         return reader.integer(section, QLatin1String(key)).value_or(fallback);
     };
     auto boolean = [&](const char* key, bool fallback) {
-        const std::optional<QString> text = reader.text(section, QLatin1String(key), QStringLiteral("FALSE"));
-        return text ? text->toUpper() == QLatin1String("TRUE") : fallback;
+        return reader.boolean(section, QLatin1String(key)).value_or(fallback);
     };
     auto gradient = [&](const char* key, QString& data, TsGradArray& steps) {
         if (const std::optional<QString> text = reader.text(section, QLatin1String(key), QStringLiteral("?"))) {

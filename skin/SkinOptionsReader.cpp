@@ -43,6 +43,21 @@ std::optional<QString> SkinOptionsReader::text(const QString& section, const QSt
     });
 }
 
+std::optional<bool> SkinOptionsReader::boolean(const QString& section, const QString& key) const
+{
+    return inherited(section, [&](const QString& name) -> std::optional<bool> {
+        const SkinIniFile::Key* k = m_ini.key(name, key);
+        if (!k)
+            return std::nullopt;
+        const QString value = k->value.trimmed().toUpper();
+        if (value == QLatin1String("TRUE"))
+            return true;
+        if (value == QLatin1String("FALSE"))
+            return false;
+        return std::nullopt;
+    });
+}
+
 std::optional<int32_t> SkinOptionsReader::ownInteger(const QString& section, const QString& key) const
 {
     const SkinIniFile::Key* k = m_ini.key(section, key);

@@ -22,6 +22,8 @@ public:
     std::optional<int32_t> integer(const QString& section, const QString& key) const;
     // A text; missing and the unset marker (compared without regard to case) count as unset.
     std::optional<QString> text(const QString& section, const QString& key, const QString& unsetMarker) const;
+    // "TRUE" or "FALSE" in any case; anything else counts as unset.
+    std::optional<bool> boolean(const QString& section, const QString& key) const;
     // The section's own integer, never inherited; nothing when missing or unreadable.
     std::optional<int32_t> ownInteger(const QString& section, const QString& key) const;
 

@@ -1,6 +1,6 @@
 #include "testing/RandomGenerator.h"
 
-#include "app/Globals.h"
+#include "ui/Globals.h"
 
 namespace RandomGenerator {
 

@@ -1,9 +1,5 @@
 #include "testing/TForm1.h"
 
-#include "app/Fonts.h"
-#include "app/Globals.h"
-#include "app/TForm3.h"
-#include "app/WindowStyle.h"
 #include "data/DataError.h"
 #include "data/Statements.h"
 #include "platform/Dialogs.h"
@@ -12,6 +8,9 @@
 #include "testing/RandomGenerator.h"
 #include "testing/TimedTestParameters.h"
 #include "testing/TimedTestScoring.h"
+#include "ui/Fonts.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm1.h"
 
 #include <QCloseEvent>
@@ -77,35 +76,34 @@ void TForm1::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
-QWidget* TForm1::mainWindow() const
-{
-    if (m_mainWindowOverride)
-        return m_mainWindowOverride;
-    return Form3;
-}
-
 bool TForm1::FormShow()
 {
     Query& query = m_data.ADOQuery1;
     const std::optional<TimedTestParameters> parameters = TimedTestParameters::read(query);
-    if (!parameters || !TimedTestParameters::bankHoldsQuestions(query, parameters->questionCount)) {
+    if (parameters && !parameters->hasTimeLimit()) {
+        Dialogs::instance().showMessage(noTimeLimitMessage());
+        return false;
+    }
+    const std::optional<QVector<int>> ids =
+        parameters ? parameters->drawableQuestionIds(query) : std::nullopt;
+    if (!ids) {
         Dialogs::instance().showMessage(QStringLiteral("В базе не хватает вопросов"));
         return false;
     }
 
     m_startedAt = m_clock();
     m_startedText = TimedTestScoring::dateTimeText(m_startedAt);
-    m_limitSeconds = parameters->limitSeconds;
+    m_limitSeconds = parameters->limitSeconds();
     m_position = 1;
     RandomGenerator::reseed(clockSeed());
-    m_sheet.start(parameters->questionCount);
+    m_sheet.start(*ids);
     m_running = true;
 
     ui->Shape1->hide();
     ui->Memo1->clear();
     ui->Label1->setText(QString::number(m_position));
     showRemainingTime(m_limitSeconds);
-    if (QWidget* window = mainWindow())
+    if (QWidget* window = m_mainWindow.data())
         window->hide();
     Timer1.start();
     return true;
@@ -280,7 +278,7 @@ void TForm1::finishTest()
     m_running = false;
     m_position = 1;
     ui->Shape1->hide();
-    if (QWidget* window = mainWindow()) {
+    if (QWidget* window = m_mainWindow.data()) {
         window->show();
         window->raise();
         window->activateWindow();

@@ -35,9 +35,14 @@ public:
     const TimedTestSheet& sheet() const { return m_sheet; }
     int currentPosition() const { return m_position; }
 
-    // The window hidden while a test runs: the main window unless a test points it at a
-    // stand-in.
-    void setMainWindowForTesting(QWidget* window) { m_mainWindowOverride = window; }
+    // Told instead of starting when the settings hold no time limit.
+    static QString noTimeLimitMessage()
+    {
+        return QStringLiteral("Время тестирования не задано. Обратитесь к преподавателю.");
+    }
+
+    // The window hidden while a test runs and shown again when it ends (the main window).
+    void setMainWindow(QWidget* window) { m_mainWindow = window; }
     // The clock of the start and end times and of the time limit.
     void setClockForTesting(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
@@ -69,7 +74,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* mainWindow() const;
     void step(int delta);
     void answer(int letterIndex);
     qint64 remainingSeconds() const;
@@ -87,6 +91,6 @@ private:
     QDateTime m_startedAt;
     QString m_startedText;
 
-    QPointer<QWidget> m_mainWindowOverride;
+    QPointer<QWidget> m_mainWindow;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };

@@ -1,13 +1,13 @@
 #include "testing/TForm5.h"
 
-#include "app/Fonts.h"
-#include "app/Globals.h"
-#include "app/WindowStyle.h"
 #include "platform/Dialogs.h"
+#include "skin/TsSkinManager.h"
 #include "testing/AnswerSheet.h"
 #include "testing/TForm1.h"
-#include "skin/TsSkinManager.h"
 #include "testing/TForm9.h"
+#include "ui/Fonts.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm5.h"
 
 TForm5::TForm5(QWidget* parent)

@@ -1,13 +1,13 @@
 #include "testing/TForm9.h"
 
-#include "app/Fonts.h"
-#include "app/Globals.h"
-#include "app/WindowStyle.h"
+#include "skin/TsSkinManager.h"
 #include "testing/AnswerSheet.h"
 #include "testing/GradeBand.h"
-#include "skin/TsSkinManager.h"
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
+#include "ui/Fonts.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
 #include "ui_TForm9.h"
 
 #include <QDate>

@@ -3,14 +3,17 @@
 #include "data/Query.h"
 #include "data/Statements.h"
 
+#include <algorithm>
 #include <limits>
-#include <vector>
 
 namespace {
 
-bool isEmptyValue(const QVariant& value)
+qint64 integerOrZero(Query& query, const QString& field)
 {
-    return value.isNull() || value.toString().trimmed().isEmpty();
+    const QVariant value = query.fieldValue(field);
+    if (value.isNull() || value.toString().trimmed().isEmpty())
+        return 0;
+    return query.fieldAsInteger(field);
 }
 
 } // namespace
@@ -21,39 +24,36 @@ std::optional<TimedTestParameters> TimedTestParameters::read(Query& query)
     query.open();
     if (query.eof())
         return std::nullopt;
-    const QString countField = QStringLiteral("kolvo");
-    const QString minutesField = QStringLiteral("vrem");
-    if (isEmptyValue(query.fieldValue(countField)) || isEmptyValue(query.fieldValue(minutesField)))
-        return std::nullopt;
-    const qint64 count = query.fieldAsInteger(countField);
-    const qint64 minutes = query.fieldAsInteger(minutesField);
-    // A count beyond 32 bits can never be held by the bank; minutes are bounded so that
-    // the seconds stay exact.
-    if (count <= 0 || count > std::numeric_limits<int>::max() - 1 || minutes <= 0
-        || minutes > std::numeric_limits<qint64>::max() / 60)
-        return std::nullopt;
     TimedTestParameters parameters;
-    parameters.questionCount = int(count);
-    parameters.limitSeconds = minutes * 60;
+    parameters.questionCount = integerOrZero(query, QStringLiteral("kolvo"));
+    parameters.minutes = integerOrZero(query, QStringLiteral("vrem"));
     return parameters;
 }
 
-bool TimedTestParameters::bankHoldsQuestions(Query& query, int count)
+bool TimedTestParameters::hasTimeLimit() const
 {
+    return minutes > 0 && minutes <= std::numeric_limits<qint64>::max() / 60;
+}
+
+std::optional<QVector<int>> TimedTestParameters::drawableQuestionIds(Query& query) const
+{
+    // Ids are whole numbers; a count beyond them can never be held by the bank.
+    if (questionCount <= 0 || questionCount > std::numeric_limits<int>::max() - 1)
+        return std::nullopt;
     query.setSql(Statements::selectQuestionIds());
     query.open();
-    if (count <= 0 || query.recordCount() < count)
-        return false;
-    std::vector<bool> present(size_t(count) + 1, false);
-    int found = 0;
+    QVector<int> ids;
     for (; !query.eof(); query.next()) {
         const QVariant value = query.fieldValue(QStringLiteral("id"));
         bool ok = false;
         const qint64 id = value.isNull() ? 0 : value.toLongLong(&ok);
-        if (ok && id >= 1 && id <= count && !present[size_t(id)]) {
-            present[size_t(id)] = true;
-            ++found;
-        }
+        if (ok && id >= 1 && id <= std::numeric_limits<int>::max())
+            ids.push_back(int(id));
     }
-    return found == count;
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    if (ids.size() < questionCount)
+        return std::nullopt;
+    ids.resize(qsizetype(questionCount));
+    return ids;
 }

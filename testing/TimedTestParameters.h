@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QVector>
 #include <QtGlobal>
 
 #include <optional>
@@ -9,14 +10,20 @@ class Query;
 // The teacher's settings for the timed test: the parameter record with identifikator 1.
 struct TimedTestParameters
 {
-    int questionCount = 0;
-    qint64 limitSeconds = 0;
+    // Empty values read as 0.
+    qint64 questionCount = 0;
+    qint64 minutes = 0;
 
-    // Nothing when the record is missing, kolvo or vrem is empty, or either is not above
-    // zero: no test can run on such settings. Throws DataError (a value that is no number
-    // is the conversion error).
+    // Nothing when the record is missing. Throws DataError (a value that is no number is
+    // the conversion error).
     static std::optional<TimedTestParameters> read(Query& query);
 
-    // True when each of the questions 1 … count is in the bank. Throws DataError.
-    static bool bankHoldsQuestions(Query& query, int count);
+    // A limit of at least one minute whose seconds stay exact.
+    bool hasTimeLimit() const;
+    qint64 limitSeconds() const { return hasTimeLimit() ? minutes * 60 : 0; }
+
+    // The ids a test draws from: the first questionCount ids of the bank in ascending
+    // order, or nothing when the count is not above zero or the bank holds fewer. Over a
+    // bank without gaps these are exactly 1 … questionCount. Throws DataError.
+    std::optional<QVector<int>> drawableQuestionIds(Query& query) const;
 };

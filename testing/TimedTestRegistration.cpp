@@ -1,10 +1,10 @@
 #include "testing/TimedTestRegistration.h"
 
-#include "app/Fonts.h"
-#include "app/Globals.h"
-#include "app/WindowStyle.h"
 #include "platform/Dialogs.h"
 #include "testing/TForm1.h"
+#include "ui/Fonts.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
 #include "ui_TimedTestRegistration.h"
 
 TimedTestRegistration::TimedTestRegistration(QWidget* parent)

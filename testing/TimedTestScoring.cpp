@@ -54,11 +54,25 @@ QString resultMessage(int percentage)
         + QStringLiteral("Ваша оценка: ") + gradeText(percentage);
 }
 
+QString timeFormatWithoutZone(const QString& format)
+{
+    QString result;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
+        result += c;
+    }
+    return result.trimmed();
+}
+
 QString dateTimeText(const QDateTime& moment)
 {
     const QLocale locale = QLocale::system();
     return locale.toString(moment.date(), QLocale::ShortFormat) + u' '
-        + locale.toString(moment.time(), QLocale::LongFormat);
+        + locale.toString(moment.time(), timeFormatWithoutZone(locale.timeFormat(QLocale::LongFormat)));
 }
 
 void storeResult(Query& query, const QString& fio, const QString& gruppa, int percentage,

@@ -25,8 +25,11 @@ QString gradeText(int percentage);
 // The two lines the student is shown, separated by a line feed and a carriage return.
 QString resultMessage(int percentage);
 
-// The system's short date followed by its long time.
+// The system's short date followed by its long time without the time zone: the text is
+// read back by people and spreadsheets that know nothing of zones.
 QString dateTimeText(const QDateTime& moment);
+// A time format with its zone fields ("t" outside quotes) left out.
+QString timeFormatWithoutZone(const QString& format);
 
 // Inserts the record with its five values as quoted texts. Throws DataError.
 void storeResult(Query& query, const QString& fio, const QString& gruppa, int percentage,

@@ -4,9 +4,10 @@
 
 #include <vector>
 
-void TimedTestSheet::start(int count)
+void TimedTestSheet::start(const QVector<int>& ids)
 {
     reset();
+    const int count = int(ids.size());
     if (count <= 0)
         return;
     m_order.resize(count + 1);
@@ -20,7 +21,7 @@ void TimedTestSheet::start(int count)
             drawn = RandomGenerator::random(count + 1);
         } while (drawn == 0 || used[size_t(drawn)]);
         used[size_t(drawn)] = true;
-        m_order[position] = drawn;
+        m_order[position] = ids.at(drawn - 1);
     }
 }
 

@@ -9,9 +9,10 @@
 class TimedTestSheet
 {
 public:
-    // A new random order of the questions 1 … count, drawn with the process's generator
-    // (draw r below count + 1 until it is neither 0 nor already used); nothing answered.
-    void start(int count);
+    // A new random order of the given question ids, drawn with the process's generator
+    // (draw r below n + 1 until it is neither 0 nor already used, and take the r-th id);
+    // nothing answered. Over the ids 1 … n the r-th id is r itself.
+    void start(const QVector<int>& ids);
     // Back to no test: no positions, no answers.
     void reset();
 

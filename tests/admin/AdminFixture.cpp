@@ -2,9 +2,9 @@
 
 #include "admin/TForm2.h"
 #include "admin/TForm4.h"
-#include "app/Globals.h"
 #include "platform/ProgramFolder.h"
 #include "testing/TForm1.h"
+#include "ui/Globals.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,10 +23,11 @@ void AdminFixture::SetUp()
     form1 = std::make_unique<TForm1>();
     form1->FormCreate();
     Form1 = form1.get();
-    form2 = std::make_unique<TForm2>();
+    form2 = std::make_unique<TForm2>(form1->data());
     Form2 = form2.get();
-    form4 = std::make_unique<TForm4>();
+    form4 = std::make_unique<TForm4>(form1->data());
     Form4 = form4.get();
+    form2->attachAddQuestionDialog(form4.get());
 }
 
 void AdminFixture::TearDown()

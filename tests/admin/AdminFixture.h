@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/ScriptedDialogs.h"
 #include "common/TestDatabase.h"
-#include "platform/ScriptedDialogs.h"
 
 #include <QString>
 #include <QStringList>

@@ -52,7 +52,8 @@ TEST_F(ParametersTab, CountIsCheckedAgainstTheBank)
     const Row rows[] = {
         {"20", "30", nullptr, "20/30"},
         {"25", "31", "В базе не хватает вопросов", "20/30"},
-        {"10", "0", nullptr, "10/0"},
+        {"10", "0", "Неполные данные!", "20/30"},
+        {"0", "5", "Неполные данные!", "20/30"},
         {"007", "5", nullptr, "7/5"},
         {"2147483647", "30", nullptr, "2147483647/30"},
     };
@@ -80,6 +81,9 @@ TEST_F(ParametersTab, IncompleteOrUnreadableNumbersAreRefused)
         {"1", "-1"},
         {" 5", "1"},
         {"5", "1.0"},
+        {"0", "1"},
+        {"000", "1"},
+        {"5", "00"},
     };
     addQuestions(3);
     showPage(2);

@@ -1,9 +1,9 @@
 #include "ShellFixture.h"
 
-#include "app/Globals.h"
 #include "app/Startup.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShellOpen.h"
+#include "ui/Globals.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/WindowSet.h"
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 

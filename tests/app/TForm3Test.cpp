@@ -1,16 +1,16 @@
 #include "ShellFixture.h"
 
-#include "app/Globals.h"
+#include "admin/TForm2.h"
 #include "app/TForm3.h"
 #include "app/TForm8.h"
-#include "app/WindowStyle.h"
 #include "platform/ShellOpen.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsComboBox.h"
 #include "skin/controls/TsPanel.h"
 #include "testing/TForm5.h"
 #include "testing/TimedTestRegistration.h"
-#include "admin/TForm2.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
 
 #include <QAbstractItemView>
 #include <QAction>

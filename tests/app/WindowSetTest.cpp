@@ -2,12 +2,10 @@
 
 #include "admin/TForm2.h"
 #include "admin/TForm4.h"
-#include "app/Globals.h"
 #include "app/Startup.h"
 #include "app/TForm3.h"
 #include "app/TForm6.h"
 #include "app/TForm8.h"
-#include "testing/TimedTestRegistration.h"
 #include "platform/JpegReader.h"
 #include "skin/SkinLookups.h"
 #include "skin/TsSkinData.h"
@@ -15,6 +13,8 @@
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TForm9.h"
+#include "testing/TimedTestRegistration.h"
+#include "ui/Globals.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -251,3 +252,16 @@ TEST(PicturesTest, TheSplashIsABaselineJpegOf500By220)
 }
 
 } // namespace
+
+// Qt's own texts (the file dialog, context menus) come in Russian after start-up.
+TEST(StartupTranslation, QtsOwnTextsAreRussian)
+{
+    auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
+    ASSERT_NE(application, nullptr);
+    QTranslator* translator = Startup::installRussianTranslation(*application);
+    ASSERT_NE(translator, nullptr) << "qt6-translations-l10n is not installed";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Перейти к:"));
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+}

@@ -1,5 +1,5 @@
 #include "platform/ErrorReport.h"
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QTimer>

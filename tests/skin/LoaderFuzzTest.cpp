@@ -1,6 +1,6 @@
 // Mutated skin texts and pictures: the loaders and lookups must neither crash nor hang, and
 // what they load must keep the tables' invariants.
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 #include "skin/SkinChecker.h"
 #include "skin/SkinError.h"
 #include "skin/SkinLoaders.h"

@@ -1,4 +1,4 @@
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 #include "skin/SkinError.h"
 #include "skin/SkinLoaders.h"
 #include "skin/SkinLookups.h"
@@ -170,6 +170,39 @@ HOTBEVEL=4
     EXPECT_EQ(loaded.info.author, QStringLiteral("Кафедра"));
     EXPECT_EQ(loaded.info.description, QStringLiteral("Проба"));
     EXPECT_EQ(GlobalSkinColor(t.sections), 0x7DB7D2u);
+}
+
+// A child's own FALSE stands against its parent's TRUE; a value that is no boolean is
+// unset and comes from the parent.
+TEST(LoaderOptions, BooleansFromASkinFolder)
+{
+    SkinFolder folder;
+    folder.writeOptions("[PARENT]\n"
+                        "SHOWFOCUS=TRUE\nFADINGENABLED=TRUE\nSHADOWENABLED=TRUE\nRESERVEDBOOLEAN=FALSE\n"
+                        "[CHILD]\nPARENTCLASS=PARENT\n"
+                        "SHOWFOCUS=FALSE\nFADINGENABLED=yes\nSHADOWENABLED=False\nRESERVEDBOOLEAN= true \n"
+                        "[GRANDCHILD]\nPARENTCLASS=CHILD\nSHOWFOCUS=?\nFADINGENABLED=\n"
+                        "[ORPHAN]\nSHOWFOCUS=1\n");
+    const Loaded loaded = loadAll(folder.options(), folder.path());
+    struct Row
+    {
+        const char* name;
+        const char* section;
+        bool TsGeneralData::*field;
+        bool expected;
+    };
+    const Row rows[] = {
+        {"own FALSE under TRUE", "CHILD", &TsGeneralData::ShowFocus, false},
+        {"own False under TRUE", "CHILD", &TsGeneralData::ShadowEnabled, false},
+        {"own TRUE with blanks under FALSE", "CHILD", &TsGeneralData::ReservedBoolean, true},
+        {"no boolean inherits TRUE", "CHILD", &TsGeneralData::FadingEnabled, true},
+        {"? inherits the child's FALSE", "GRANDCHILD", &TsGeneralData::ShowFocus, false},
+        {"empty inherits through the child", "GRANDCHILD", &TsGeneralData::FadingEnabled, true},
+        {"missing inherits the child's own", "GRANDCHILD", &TsGeneralData::ShadowEnabled, false},
+        {"no boolean without parent is FALSE", "ORPHAN", &TsGeneralData::ShowFocus, false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(sectionOf(loaded.tables, row.section).*row.field, row.expected) << row.name;
 }
 
 TEST(LoaderOptions, PiecesAndOwnPictures)

@@ -1,5 +1,5 @@
 #include "platform/ProgramFolder.h"
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 #include "skin/SkinMessage.h"
 #include "skin/StoredSkinText.h"
 #include "skin/TsSkinData.h"

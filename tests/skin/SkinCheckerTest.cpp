@@ -1,5 +1,7 @@
 #include "skin/SkinChecker.h"
 
+#include "common/ScriptedDialogs.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -50,6 +52,21 @@ TEST(SkinChecker, FindsEachProblemWithItsLine)
             all << SkinChecker::format(issue);
         return all.join(QLatin1Char('\n')).toStdString();
     }();
+}
+
+// The checker reports an old-format skin as a finding; it never opens the loader's box.
+TEST(SkinChecker, OldFormatIsAFindingNotABox)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QImage(8, 8, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("master.bmp")), "BMP"));
+    writeFile(dir.filePath(QStringLiteral("Options.dat")),
+              "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[TSEDIT]\nCOLOR=1\n");
+    ScriptedDialogs dialogs;
+    const SkinIssues issues = SkinChecker::checkFolder(dir.path());
+    ASSERT_EQ(issues.size(), 1u);
+    EXPECT_EQ(issues.front().line, 3);
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
 TEST(SkinChecker, CleanFolderAndMissingOptions)

@@ -1,8 +1,7 @@
 #include "FixedTestFixture.h"
 
-#include "app/Globals.h"
+#include "common/ScriptedDialogs.h"
 #include "platform/ProgramFolder.h"
-#include "platform/ScriptedDialogs.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsGroupBox.h"
@@ -12,6 +11,7 @@
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TForm9.h"
+#include "ui/Globals.h"
 
 #include <QFile>
 #include <QRadioButton>

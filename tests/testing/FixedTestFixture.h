@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/ScriptedDialogs.h"
 #include "common/TestDatabase.h"
-#include "platform/ScriptedDialogs.h"
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TForm9.h"

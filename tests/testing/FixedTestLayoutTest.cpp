@@ -1,7 +1,6 @@
 #include "FixedTestFixture.h"
 #include "PlacedControls.h"
 
-#include "app/WindowStyle.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsGroupBox.h"
@@ -9,6 +8,7 @@
 #include "skin/controls/TsMemo.h"
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsRadioGroup.h"
+#include "ui/WindowStyle.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "FixedTestFixture.h"
 
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsGroupBox.h"

@@ -1,6 +1,6 @@
 #include "FixedTestFixture.h"
 
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsRadioGroup.h"
 #include "testing/TForm9.h"

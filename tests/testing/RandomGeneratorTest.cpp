@@ -1,4 +1,4 @@
-#include "app/Globals.h"
+#include "ui/Globals.h"
 #include "testing/RandomGenerator.h"
 
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
 #include "FixedTestFixture.h"
 
-#include "app/Globals.h"
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsGroupBox.h"
 #include "skin/controls/TsRadioGroup.h"
 #include "testing/TForm5.h"
 #include "testing/TForm9.h"
+#include "ui/Globals.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

@@ -4,11 +4,11 @@
 // schema plus the rows the case needs, a TForm1 over it, scripted dialogs, a stand-in for
 // the main window and a clock the case moves by hand.
 
+#include "common/ScriptedDialogs.h"
 #include "common/TestDatabase.h"
-#include "app/Globals.h"
 #include "platform/ProgramFolder.h"
-#include "platform/ScriptedDialogs.h"
 #include "testing/TForm1.h"
+#include "ui/Globals.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +71,7 @@ protected:
     {
         form = std::make_unique<TForm1>();
         form->FormCreate();
-        form->setMainWindowForTesting(&mainWindow);
+        form->setMainWindow(&mainWindow);
         form->setClockForTesting([this] { return now; });
         Form1 = form.get();
         mainWindow.show();

@@ -5,6 +5,8 @@
 #include "testing/TimedTestScoring.h"
 #include "testing/TimedTestSheet.h"
 
+#include <QLocale>
+
 TEST(TimedTestScoring, PercentagesRoundHalfToEvenAndPickTheGrade)
 {
     struct Row {
@@ -60,13 +62,20 @@ TEST(TimedTestSheet, DrawsEveryQuestionOnceAndKnowsNothingOutsideItsPositions)
 {
     RandomGenerator::reseed(12345);
     TimedTestSheet sheet;
-    sheet.start(5);
+    sheet.start({1, 2, 3, 4, 5});
     ASSERT_EQ(sheet.count(), 5);
     QVector<int> seen(6, 0);
     for (int position = 1; position <= 5; ++position)
         ++seen[sheet.questionAt(position)];
     EXPECT_EQ(seen, (QVector<int>{0, 1, 1, 1, 1, 1}));
     EXPECT_EQ(sheet.questionAt(0), 0);
+
+    // The same draws over other ids take the drawn-th id: 2r for the ids 2, 4, … 10.
+    RandomGenerator::reseed(12345);
+    TimedTestSheet other;
+    other.start({2, 4, 6, 8, 10});
+    for (int position = 1; position <= 5; ++position)
+        EXPECT_EQ(other.questionAt(position), 2 * sheet.questionAt(position)) << position;
     EXPECT_EQ(sheet.questionAt(6), 0);
     sheet.setAnswer(6, QStringLiteral("A"));
     sheet.setAnswer(0, QStringLiteral("A"));
@@ -80,7 +89,7 @@ TEST(TimedTestSheet, DrawsEveryQuestionOnceAndKnowsNothingOutsideItsPositions)
     for (int position = 1; position <= 5; ++position)
         first << sheet.questionAt(position);
     RandomGenerator::reseed(12345);
-    sheet.start(5);
+    sheet.start({1, 2, 3, 4, 5});
     QVector<int> second;
     for (int position = 1; position <= 5; ++position)
         second << sheet.questionAt(position);
@@ -104,7 +113,7 @@ TEST_F(TimedTestStore, KeysMatchExactlyAndMissingKeysNeverMatch)
     exec(QStringLiteral("INSERT INTO keys VALUES (1, 'A'), (2, 'a'), (3, NULL), (4, ''), (6, 'B ')"));
     RandomGenerator::reseed(7);
     TimedTestSheet sheet;
-    sheet.start(6);
+    sheet.start({1, 2, 3, 4, 5, 6});
     struct Row {
         int id;
         const char* answer;
@@ -171,4 +180,26 @@ TEST_F(TimedTestStore, EmptyNameAndGroupFromCodeAreStoredEmpty)
                                   "FROM rezult")),
               QStringLiteral("text//text/"));
     EXPECT_EQ(text(QStringLiteral("SELECT procent FROM rezult")), QStringLiteral("0"));
+}
+
+// Zone fields leave the long time format; quoted letters and the rest stay.
+TEST(TimedTestScoring, TimeFormatsLoseTheirZone)
+{
+    const struct {
+        const char* format;
+        const char* expected;
+    } rows[] = {
+        {"H:mm:ss t", "H:mm:ss"},
+        {"HH:mm:ss tttt", "HH:mm:ss"},
+        {"t HH:mm:ss", "HH:mm:ss"},
+        {"h:mm:ss AP 'at' t", "h:mm:ss AP 'at'"},
+        {"HH:mm:ss", "HH:mm:ss"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(TimedTestScoring::timeFormatWithoutZone(QLatin1String(row.format)), QLatin1String(row.expected))
+            << row.format;
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    const QTime time(9, 30, 0);
+    EXPECT_EQ(russian.toString(time, TimedTestScoring::timeFormatWithoutZone(russian.timeFormat(QLocale::LongFormat))),
+              QStringLiteral("09:30:00"));
 }

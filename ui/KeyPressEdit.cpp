@@ -1,4 +1,4 @@
-#include "admin/KeyPressEdit.h"
+#include "ui/KeyPressEdit.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "platform/ScriptedDialogs.h"
+#include "common/ScriptedDialogs.h"
 
 #include <stdexcept>
 

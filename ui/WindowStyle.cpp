@@ -1,4 +1,4 @@
-#include "app/WindowStyle.h"
+#include "ui/WindowStyle.h"
 
 #include <QGuiApplication>
 #include <QScreen>

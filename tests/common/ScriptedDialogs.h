@@ -36,7 +36,4 @@ public:
     // The texts of the message boxes shown so far, in order.
     QStringList messages() const;
     void clear() { boxes.clear(); }
-
-private:
-    Dialogs* m_previous = nullptr;
 };

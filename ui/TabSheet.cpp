@@ -1,6 +1,6 @@
-#include "admin/TabSheet.h"
+#include "ui/TabSheet.h"
 
-#include "admin/ShowHandler.h"
+#include "ui/ShowHandler.h"
 
 #include <QShowEvent>
 

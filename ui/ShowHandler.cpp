@@ -1,4 +1,4 @@
-#include "admin/ShowHandler.h"
+#include "ui/ShowHandler.h"
 
 #include "platform/ErrorReport.h"
 
