@@ -16,7 +16,7 @@ TsBoundLabel::~TsBoundLabel()
     delete m_label;
 }
 
-void TsBoundLabel::setLayout(TsCaptionLayout layout)
+void TsBoundLabel::SetLayout(TsCaptionLayout layout)
 {
     if (layout == m_layout)
         return;

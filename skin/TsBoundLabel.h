@@ -21,7 +21,7 @@ public:
     TsBoundLabel& operator=(const TsBoundLabel&) = delete;
 
     TsCaptionLayout Layout() const { return m_layout; }
-    void setLayout(TsCaptionLayout layout);
+    void SetLayout(TsCaptionLayout layout);
     int MaxWidth() const { return m_maxWidth; }
     void SetMaxWidth(int width);
     const QString& Caption() const { return m_caption; }

@@ -31,7 +31,7 @@ TEST(BoundLabel, FourLayoutsAroundTheControl)
     ASSERT_NE(bound.label(), nullptr);
     bound.label()->setFixedSize(40, 13);
     for (const Row& row : rows) {
-        bound.setLayout(row.layout);
+        bound.SetLayout(row.layout);
         bound.Align();
         EXPECT_EQ(bound.label()->pos(), row.at) << int(row.layout);
     }
