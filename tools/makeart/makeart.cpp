@@ -129,27 +129,29 @@ QImage drawIcon(int size)
 }
 
 // A projection screen on its stand with a small bar chart.
+// Hard-edged: every pixel is either opaque or fully transparent, so the button shows it
+// as a 24-bit glyph over magenta without fringes.
 QImage drawPresentation()
 {
-    QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
+    QImage image(24, 24, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kNavy, 1.5));
-    p.drawLine(QPointF(12, 17), QPointF(7, 23));
-    p.drawLine(QPointF(12, 17), QPointF(17, 23));
-    p.drawLine(QPointF(12, 1), QPointF(12, 3));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(kNavy, 1));
+    p.drawLine(QPoint(12, 17), QPoint(7, 22));
+    p.drawLine(QPoint(12, 17), QPoint(17, 22));
+    p.drawLine(QPoint(12, 1), QPoint(12, 3));
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(2.5, 3.5, 19, 13));
+    p.drawRect(QRect(2, 3, 19, 13));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xc0, 0x39, 0x2b));
-    p.drawRect(QRectF(5, 10, 3, 5));
+    p.drawRect(QRect(5, 10, 3, 5));
     p.setBrush(kGoldDark);
-    p.drawRect(QRectF(10.5, 7, 3, 8));
+    p.drawRect(QRect(10, 7, 3, 8));
     p.setBrush(kTeal);
-    p.drawRect(QRectF(16, 5, 3, 10));
+    p.drawRect(QRect(16, 5, 3, 10));
     p.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return image;
 }
 
 bool writeBaselineJpeg(const QImage& rgb, const QString& path)
