@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/TsSkinTables.h"
+#include "skin/paint/TsSkinTables.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skin/SkinIniFile.h"
-#include "skin/TsSkinTables.h"
+#include "skin/paint/TsSkinTables.h"
 #include "skin/TsStoredSkin.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/Bitmap24.h"
+#include "skin/paint/Bitmap24.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "skin/Bitmap24.h"
 #include "skin/TsSkinGeneral.h"
 #include "skin/TsSkinImage.h"
 #include "skin/TsSkinPattern.h"
+#include "skin/paint/Bitmap24.h"
 
 #include <QString>
 

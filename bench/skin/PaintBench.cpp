@@ -1,17 +1,17 @@
 // The painting primitives on a 75 × 25 and a 1920 × 1080 picture, beside memcpy of the
 // bytes they write and the closest QPainter operation on a 24-bit QImage.
-#include "skin/Bitmap24.h"
-#include "skin/PaintBlend.h"
-#include "skin/PaintBorder.h"
-#include "skin/PaintCopy.h"
-#include "skin/PaintGradient.h"
-#include "skin/PaintImagePiece.h"
-#include "skin/PaintRows.h"
-#include "skin/PaintSection.h"
-#include "skin/PaintText.h"
 #include "skin/SkinValues.h"
-#include "skin/TsParentCache.h"
 #include "skin/TsSkinData.h"
+#include "skin/paint/Bitmap24.h"
+#include "skin/paint/PaintBlend.h"
+#include "skin/paint/PaintBorder.h"
+#include "skin/paint/PaintCopy.h"
+#include "skin/paint/PaintGradient.h"
+#include "skin/paint/PaintImagePiece.h"
+#include "skin/paint/PaintRows.h"
+#include "skin/paint/PaintSection.h"
+#include "skin/paint/PaintText.h"
+#include "skin/paint/TsParentCache.h"
 
 #include <QApplication>
 #include <QLinearGradient>
@@ -24,6 +24,8 @@
 #include <random>
 
 namespace {
+
+const TsSkinTables& ProcessTables() { return TsSkinData::instance().tables; }
 
 const QString G1 = "5872819;8306902;25;1;0;8306902;13890042;25;1;0;13890042;10278635;24;1;0;10278635;5807808;25;1;0;5807808;5807808;0;1;0";
 const QString G2 = "16777215;11462640;20;0;0;11462640;9356501;50;0;0;9356501;12575726;15;0;0;12575726;7188167;14;0;0;7188167;7188167;0;0;0";
@@ -301,7 +303,7 @@ void PaintWholeSectionButton(benchmark::State& state)
 {
     Bitmap24 dst(widthOf(state), heightOf(state));
     for (auto _ : state) {
-        PaintWholeSection(0, "BUTTON", dst, {}, 1, true, EmptyParentCache());
+        PaintWholeSection(ProcessTables(), 0, "BUTTON", dst, {}, 1, true, EmptyParentCache());
         benchmark::ClobberMemory();
     }
     setBytes(state, dst);
@@ -313,7 +315,7 @@ void PaintBorderMaskWithRegionButton(benchmark::State& state)
     const TsMaskData& border = TsSkinData::instance().tables.masks[0];
     for (auto _ : state) {
         QRegion region(0, 0, dst.width(), dst.height());
-        PaintBorderMaskWithRegion(dst, region, true, 1, border);
+        PaintBorderMaskWithRegion(ProcessTables(), dst, region, true, 1, border);
         benchmark::DoNotOptimize(region);
     }
     setBytes(state, dst);
@@ -330,7 +332,7 @@ void TransparentSectionBackground(benchmark::State& state)
     const Bitmap24 parent = noise(dst.width(), dst.height(), 20);
     const TsParentCache cache{&parent, 0, 0, true};
     for (auto _ : state) {
-        PaintSectionBackground(index, "BUTTON", cache, dst, {}, RectOfSize(dst.width(), dst.height()), 0);
+        PaintSectionBackground(ProcessTables(), index, "BUTTON", cache, dst, {}, RectOfSize(dst.width(), dst.height()), 0);
         benchmark::ClobberMemory();
     }
     TsSkinData::instance().tables.sections.pop_back();
@@ -344,7 +346,7 @@ void DrawImagePieceBench(benchmark::State& state)
     for (auto _ : state) {
         for (int y = 0; y < dst.height(); y += 18)
             for (int x = 0; x < dst.width(); x += 18)
-                DrawImagePiece(dst, x, y, 2, 0, 1);
+                DrawImagePiece(ProcessTables(), dst, x, y, 2, 0, 1);
         benchmark::ClobberMemory();
     }
     setBytes(state, dst);
@@ -357,8 +359,8 @@ void DrawSkinTextBench(benchmark::State& state)
     font.setPixelSize(11);
     PaintCanvas canvas{dst, font, 0};
     for (auto _ : state) {
-        PaintRect rect = RectOfSize(dst.width(), dst.height());
-        DrawSkinText(canvas, "Начать тестирование", true, true, 0, TextCenter, rect);
+        TsRect rect = RectOfSize(dst.width(), dst.height());
+        DrawSkinText(ProcessTables(), canvas, "Начать тестирование", true, true, 0, TextCenter, rect);
         benchmark::ClobberMemory();
     }
 }

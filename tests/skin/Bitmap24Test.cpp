@@ -1,4 +1,4 @@
-#include "skin/Bitmap24.h"
+#include "skin/paint/Bitmap24.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // over random pictures and clip rectangles inside, across and outside the pictures.
 #include "PaintTestSupport.h"
 
-#include "skin/PaintBlend.h"
-#include "skin/PaintCopy.h"
-#include "skin/PaintGradient.h"
-#include "skin/PaintRows.h"
-#include "skin/TsParentCache.h"
+#include "skin/paint/PaintBlend.h"
+#include "skin/paint/PaintCopy.h"
+#include "skin/paint/PaintGradient.h"
+#include "skin/paint/PaintRows.h"
+#include "skin/paint/TsParentCache.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ int channelOf(uint32_t colour, int c) { const PaintRgb rgb = rgbOf(colour); retu
 // A plain per-pixel copy or mix of src into dst: every source pixel of the clipped source
 // rectangle whose destination lies inside dst gets f(dstChannel..., srcPixel...).
 template <typename PixelFn>
-void referencePlace(Bitmap24& dst, int dstX, int dstY, const Bitmap24& src, PaintRect srcRect, PixelFn fn)
+void referencePlace(Bitmap24& dst, int dstX, int dstY, const Bitmap24& src, TsRect srcRect, PixelFn fn)
 {
     for (int sy = std::max(srcRect.Top, 0); sy < std::min(srcRect.Bottom, src.height()); ++sy)
         for (int sx = std::max(srcRect.Left, 0); sx < std::min(srcRect.Right, src.width()); ++sx) {
@@ -40,7 +40,7 @@ void referencePlace(Bitmap24& dst, int dstX, int dstY, const Bitmap24& src, Pain
 struct RandomCase
 {
     Bitmap24 dst, src, before;
-    PaintRect rect;
+    TsRect rect;
     int x = 0, y = 0;
 };
 
@@ -73,7 +73,7 @@ TEST(PaintBlend, BlendColorOverMatchesReferenceAndStaysInsideTheRectangle)
     for (int round = 0; round < kRounds; ++round) {
         const PathForRound path(round);
         RandomCase c = makeCase(rng, round);
-        const PaintRect rect = randomRect(rng, c.dst.width(), c.dst.height());
+        const TsRect rect = randomRect(rng, c.dst.width(), c.dst.height());
         const int keep = int(rng() % 101);
         const uint32_t colour = rng() & 0xFFFFFF;
         Bitmap24 expected = c.dst;
@@ -240,8 +240,8 @@ TEST(PaintCopy, TileRectCoversTheRectangleExactly)
     std::mt19937 rng(7);
     for (int round = 0; round < kRounds; ++round) {
         RandomCase c = makeCase(rng, round);
-        const PaintRect rect = randomRect(rng, c.dst.width(), c.dst.height());
-        const PaintRect tile = c.rect.intersected({0, 0, c.src.width(), c.src.height()});
+        const TsRect rect = randomRect(rng, c.dst.width(), c.dst.height());
+        const TsRect tile = c.rect.intersected({0, 0, c.src.width(), c.src.height()});
         Bitmap24 expected = c.dst;
         if (!tile.isEmpty())
             for (int y = std::max(rect.Top, 0); y < std::min(rect.Bottom, c.dst.height()); ++y)
@@ -261,9 +261,9 @@ TEST(PaintCopy, TileRectReachingFarOutsideThePictureTilesOnlyWhatShows)
     // pixels outside the picture took seconds (or wrapped around at the far end).
     std::mt19937 rng(15);
     const Bitmap24 src = randomPicture(rng, 7, 5);
-    const PaintRect rects[] = {{-2000000003, -1000000001, 9, 6}, {2, 1, 2000000000, 2000000000},
+    const TsRect rects[] = {{-2000000003, -1000000001, 9, 6}, {2, 1, 2000000000, 2000000000},
                                {-2147483000, -2147483000, 2147483000, 2147483000}};
-    for (const PaintRect& rect : rects) {
+    for (const TsRect& rect : rects) {
         Bitmap24 dst(12, 8);
         TileRect(dst, rect, src, {0, 0, 7, 5});
         for (int y = std::max(rect.Top, 0); y < std::min(rect.Bottom, 8); ++y)
@@ -289,7 +289,7 @@ TEST(PaintBlend, GreyscaleAndFillAndColourRectFollowTheirFormulas)
 
     for (int round = 0; round < kRounds; ++round) {
         RandomCase c = makeCase(rng, round);
-        const PaintRect rect = randomRect(rng, c.dst.width(), c.dst.height());
+        const TsRect rect = randomRect(rng, c.dst.width(), c.dst.height());
         const uint32_t colour = rng() & 0xFFFFFF;
         const int percent = int(rng() % 101);
         Bitmap24 fill = c.dst, blend = c.dst, expectedFill = c.dst, expectedBlend = c.dst;
@@ -356,14 +356,14 @@ TEST(PaintGradient, MatchesAPerPixelBandReference)
     std::mt19937 rng(9);
     for (int round = 0; round < kRounds; ++round) {
         RandomCase c = makeCase(rng, round);
-        const PaintRect rect = randomRect(rng, c.dst.width(), c.dst.height());
+        const TsRect rect = randomRect(rng, c.dst.width(), c.dst.height());
         TsGradArray steps;
         const int count = 1 + int(rng() % 4);
         const int mode = round % 7 == 6 ? 2 : round % 2;
         for (int i = 0; i < count; ++i)
             steps.push_back({TsColor(rng() & 0xFFFFFF), TsColor(rng() & 0xFFFFFF), uint8_t(rng() % 70), mode, 0});
         Bitmap24 expected = c.dst;
-        const PaintRect r = rect.intersected({0, 0, c.dst.width(), c.dst.height()});
+        const TsRect r = rect.intersected({0, 0, c.dst.width(), c.dst.height()});
         if (!r.isEmpty() && mode <= 1) {
             const bool down = mode == 0;
             const int first = down ? r.Top : r.Left, last = down ? r.Bottom - 1 : r.Right - 1;

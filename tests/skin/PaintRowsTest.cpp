@@ -2,8 +2,8 @@
 // and every factor, on both the AVX2 and the baseline path.
 #include "PaintTestSupport.h"
 
-#include "skin/PaintGradient.h"
-#include "skin/PaintRows.h"
+#include "skin/paint/PaintGradient.h"
+#include "skin/paint/PaintRows.h"
 
 #include <gtest/gtest.h>
 

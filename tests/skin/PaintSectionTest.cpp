@@ -2,14 +2,14 @@
 // section rows and pieces made by hand with the values of the program's skin.
 #include "PaintTestSupport.h"
 
-#include "skin/PaintBlend.h"
-#include "skin/PaintBorder.h"
-#include "skin/PaintGradient.h"
-#include "skin/PaintImagePiece.h"
-#include "skin/PaintSection.h"
-#include "skin/PaintSharedState.h"
 #include "skin/SkinValues.h"
-#include "skin/TsParentCache.h"
+#include "skin/paint/PaintBlend.h"
+#include "skin/paint/PaintBorder.h"
+#include "skin/paint/PaintGradient.h"
+#include "skin/paint/PaintImagePiece.h"
+#include "skin/paint/PaintSection.h"
+#include "skin/paint/PaintSharedState.h"
+#include "skin/paint/TsParentCache.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -124,8 +124,8 @@ TEST(PaintSection, ButtonIsItsGradientAndHotIsTheOtherOne)
 {
     TablesScope scope(programSections());
     Bitmap24 normal = filledPicture(75, 25, 0), hot = filledPicture(75, 25, 0), expected = filledPicture(75, 25, 0);
-    PaintSectionBackground(Button, "BUTTON", EmptyParentCache(), normal, {}, {0, 0, 75, 25}, 0);
-    PaintSectionBackground(Button, "BUTTON", EmptyParentCache(), hot, {}, {0, 0, 75, 25}, 2);
+    PaintSectionBackground(ProcessTables(), Button, "BUTTON", EmptyParentCache(), normal, {}, {0, 0, 75, 25}, 0);
+    PaintSectionBackground(ProcessTables(), Button, "BUTTON", EmptyParentCache(), hot, {}, {0, 0, 75, 25}, 2);
     EXPECT_EQ(normal.pixel(0, 0), 16777215u);
     EXPECT_EQ(normal.pixel(40, 5), 11462640u);
     EXPECT_EQ(normal.pixel(40, 24), 7188167u);
@@ -137,7 +137,7 @@ TEST(PaintSection, MainMenuIsNinetyPercentGradientAndTenPercentColour)
 {
     TablesScope scope(programSections());
     Bitmap24 painted = filledPicture(60, 20, 0), gradient = filledPicture(60, 20, 0);
-    PaintSectionBackground(MainMenu, "MAINMENU", EmptyParentCache(), painted, {}, {0, 0, 60, 20}, 0);
+    PaintSectionBackground(ProcessTables(), MainMenu, "MAINMENU", EmptyParentCache(), painted, {}, {0, 0, 60, 20}, 0);
     PaintGradient(gradient, {0, 0, 60, 20}, TsSkinData::instance().tables.sections[MainMenu].Gradient);
     const int colour[3] = {0xF0, 0xF0, 0xF0}; // 15790320
     for (int y = 0; y < 20; ++y)
@@ -150,19 +150,19 @@ TEST(PaintSection, NoGradientAndNoImageIsAPlainFillOfTheStateColour)
 {
     TablesScope scope(programSections());
     Bitmap24 picture = filledPicture(10, 6, 0x123456);
-    PaintSectionBackground(Plain, "PLAIN", EmptyParentCache(), picture, {}, {2, 1, 8, 5}, 0);
+    PaintSectionBackground(ProcessTables(), Plain, "PLAIN", EmptyParentCache(), picture, {}, {2, 1, 8, 5}, 0);
     EXPECT_EQ(picture.pixel(2, 1), 0x00FF00u);
     EXPECT_EQ(picture.pixel(7, 4), 0x00FF00u);
     EXPECT_EQ(picture.pixel(8, 4), 0x123456u);
     EXPECT_EQ(picture.pixel(1, 1), 0x123456u);
-    PaintSectionBackground(Plain, "PLAIN", EmptyParentCache(), picture, {}, {2, 1, 8, 5}, 1);
+    PaintSectionBackground(ProcessTables(), Plain, "PLAIN", EmptyParentCache(), picture, {}, {2, 1, 8, 5}, 1);
     EXPECT_EQ(picture.pixel(3, 3), 0x0000FFu);
     {
         const SharedParentColorScope parentColour(0xABCDEF);
-        PaintSectionBackground(Plain, "PLAIN", EmptyParentCache(), picture, {}, {2, 1, 8, 5}, 0);
+        PaintSectionBackground(ProcessTables(), Plain, "PLAIN", EmptyParentCache(), picture, {}, {2, 1, 8, 5}, 0);
         EXPECT_EQ(picture.pixel(3, 3), 0xABCDEFu);
     }
-    EXPECT_EQ(SharedParentColor(), clTransparentMagenta);
+    EXPECT_EQ(SharedParentColor(), kTransparentColor);
 }
 
 TEST(PaintSection, TransparencyShowsTheParentWhollyOrHalf)
@@ -174,13 +174,13 @@ TEST(PaintSection, TransparencyShowsTheParentWhollyOrHalf)
     const QPoint offset(5, 6);
 
     Bitmap24 whole = filledPicture(20, 10, 0);
-    PaintSectionBackground(GroupBox, "GROUPBOX", cache, whole, offset, {0, 0, 20, 10}, 0);
+    PaintSectionBackground(ProcessTables(), GroupBox, "GROUPBOX", cache, whole, offset, {0, 0, 20, 10}, 0);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 20; ++x)
             ASSERT_EQ(whole.pixel(x, y), parent.pixel(8 + x, 10 + y));
 
     Bitmap24 half = filledPicture(20, 10, 0);
-    PaintSectionBackground(Half, "HALF", cache, half, offset, {0, 0, 20, 10}, 0);
+    PaintSectionBackground(ProcessTables(), Half, "HALF", cache, half, offset, {0, 0, 20, 10}, 0);
     const int src[3] = {0x33, 0x66, 0x99}; // blue, green, red bytes of 0x336699
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 20; ++x)
@@ -192,7 +192,7 @@ TEST(PaintSection, TransparencyShowsTheParentWhollyOrHalf)
 
     // Without a ready parent a transparent section is painted as if opaque.
     Bitmap24 opaque = filledPicture(4, 4, 0);
-    PaintSectionBackground(Half, "HALF", EmptyParentCache(), opaque, offset, {0, 0, 4, 4}, 0);
+    PaintSectionBackground(ProcessTables(), Half, "HALF", EmptyParentCache(), opaque, offset, {0, 0, 4, 4}, 0);
     EXPECT_EQ(opaque.pixel(1, 1), 0x336699u);
 }
 
@@ -201,7 +201,7 @@ TEST(PaintSection, PatternIsTiledAndTheGradientAndColourMixedOverIt)
     TablesScope scope(programSections());
     const TsSkinTables& t = TsSkinData::instance().tables;
     Bitmap24 painted = filledPicture(50, 30, 0);
-    PaintSectionBackground(Patterned, "PATTERNED", EmptyParentCache(), painted, {}, {0, 0, 50, 30}, 0);
+    PaintSectionBackground(ProcessTables(), Patterned, "PATTERNED", EmptyParentCache(), painted, {}, {0, 0, 50, 30}, 0);
     Bitmap24 gradient = filledPicture(50, 30, 0);
     PaintGradient(gradient, {0, 0, 50, 30}, t.sections[Patterned].Gradient);
     for (int y = 0; y < 30; ++y)
@@ -220,13 +220,13 @@ TEST(PaintSection, InvalidSectionsAndRectanglesOutsideThePicturePaintNothing)
     TablesScope scope(programSections());
     Bitmap24 picture = filledPicture(10, 10, 0x010203);
     const Bitmap24 before = picture;
-    PaintSectionBackground(-1, "NONE", EmptyParentCache(), picture, {}, {0, 0, 10, 10}, 0);
-    PaintSectionBackground(99, "NONE", EmptyParentCache(), picture, {}, {0, 0, 10, 10}, 0);
-    PaintSectionWithBorders(Edit, "EDIT", EmptyParentCache(), picture, {}, {-1, 0, 10, 10}, 0, true);
-    PaintSectionWithBorders(Edit, "EDIT", EmptyParentCache(), picture, {}, {0, 0, 11, 10}, 0, true);
-    PaintScrollPart(Edit, 2, -1, picture, {}, {0, 0, 10, 11}, 0, true, EmptyParentCache(), "EDIT", -1);
+    PaintSectionBackground(ProcessTables(), -1, "NONE", EmptyParentCache(), picture, {}, {0, 0, 10, 10}, 0);
+    PaintSectionBackground(ProcessTables(), 99, "NONE", EmptyParentCache(), picture, {}, {0, 0, 10, 10}, 0);
+    PaintSectionWithBorders(ProcessTables(), Edit, "EDIT", EmptyParentCache(), picture, {}, {-1, 0, 10, 10}, 0, true);
+    PaintSectionWithBorders(ProcessTables(), Edit, "EDIT", EmptyParentCache(), picture, {}, {0, 0, 11, 10}, 0, true);
+    PaintScrollPart(ProcessTables(), Edit, 2, -1, picture, {}, {0, 0, 10, 11}, 0, true, EmptyParentCache(), "EDIT", -1);
     Bitmap24 none;
-    PaintWholeSection(Edit, "EDIT", none, {}, 0, true, EmptyParentCache());
+    PaintWholeSection(ProcessTables(), Edit, "EDIT", none, {}, 0, true, EmptyParentCache());
     EXPECT_TRUE(picture == before);
 }
 
@@ -248,9 +248,9 @@ TEST(PaintBorder, FormBorderIsTwoPixelsWhateverItsCellSize)
         }
     }
     Bitmap24 picture = filledPicture(40, 30, 0x010203);
-    PaintWholeSection(Form, "FORM", picture, {}, 0, true, EmptyParentCache());
+    PaintWholeSection(ProcessTables(), Form, "FORM", picture, {}, 0, true, EmptyParentCache());
     Bitmap24 background = filledPicture(40, 30, 0x010203);
-    PaintSectionBackground(Form, "FORM", EmptyParentCache(), background, {}, {0, 0, 40, 30}, 0);
+    PaintSectionBackground(ProcessTables(), Form, "FORM", EmptyParentCache(), background, {}, {0, 0, 40, 30}, 0);
     for (int y = 2; y < 28; ++y)
         for (int x = 2; x < 38; ++x)
             ASSERT_EQ(picture.pixel(x, y), background.pixel(x, y)) << "the centre keeps the background";
@@ -261,7 +261,7 @@ TEST(PaintBorder, FormBorderIsTwoPixelsWhateverItsCellSize)
 TEST(PaintBorder, SmallRectanglesHalveTheBordersWithTheOddPixelOnTheFarSide)
 {
     TsMaskData sixes = piece("X", "BORDERSMASK", {0, 0, 18, 18}, 1, 0, 0); // 6 × 6 cells
-    struct Row { PaintRect rect; int left, right, top, bottom; };
+    struct Row { TsRect rect; int left, right, top, bottom; };
     const Row rows[] = {{{0, 0, 3, 20}, 1, 2, 6, 6}, {{0, 0, 20, 5}, 6, 6, 2, 3}, {{0, 0, 11, 11}, 5, 6, 5, 6},
                         {{0, 0, 12, 12}, 6, 6, 6, 6}, {{0, 0, 2, 2}, 1, 1, 1, 1}};
     for (const Row& row : rows) {
@@ -294,8 +294,8 @@ TEST(PaintBorder, CellsCoverTheRectangleExactlyForEveryKindOfPiece)
     for (int round = 0; round < 300; ++round) {
         const TsMaskData& p = pieces[round % 5];
         const int w = 2 + int(rng() % 70), h = 2 + int(rng() % 50), state = int(rng() % 5);
-        const PaintRect rect{int(rng() % 5), int(rng() % 5), 0, 0};
-        const PaintRect r{rect.Left, rect.Top, rect.Left + w, rect.Top + h};
+        const TsRect rect{int(rng() % 5), int(rng() % 5), 0, 0};
+        const TsRect r{rect.Left, rect.Top, rect.Left + w, rect.Top + h};
         const bool fill = round % 2 == 0;
         std::vector<int> covered(std::size_t(w) * h, 0);
         for (const BorderCell& c : BorderCells(p, r, state, fill)) {
@@ -352,9 +352,9 @@ TEST(PaintBorder, PaintingTouchesOnlyTheRectangleAndCopiesUnmaskedEdgesPlainly)
         const TsMaskData& p = round % 4 == 3 ? own : t.masks[std::size_t(round % 3)];
         Bitmap24 picture = randomPicture(rng, 60, 40);
         const Bitmap24 before = picture;
-        const PaintRect rect = randomRect(rng, 60, 40).intersected({0, 0, 60, 40});
+        const TsRect rect = randomRect(rng, 60, 40).intersected({0, 0, 60, 40});
         const TsParentCache cache{&parent, int(rng() % 30), int(rng() % 30), round % 2 == 0};
-        PaintBorderMask(picture, rect, true, int(rng() % 4), p, cache);
+        PaintBorderMask(ProcessTables(), picture, rect, true, int(rng() % 4), p, cache);
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 60; ++x)
                 if (!(x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom)) {
@@ -388,7 +388,7 @@ TEST(PaintBorder, RegionLosesTheMagentaRunsOfAMaskedPiece)
 
     Bitmap24 picture = filledPicture(12, 12, 0x999999);
     QRegion region(0, 0, 12, 12);
-    PaintBorderMaskWithRegion(picture, region, true, 0, p);
+    PaintBorderMaskWithRegion(ProcessTables(), picture, region, true, 0, p);
     EXPECT_FALSE(region.contains(QPoint(0, 0)));
     EXPECT_FALSE(region.contains(QPoint(1, 0)));
     EXPECT_TRUE(region.contains(QPoint(2, 0)));
@@ -404,9 +404,9 @@ TEST(PaintImagePiece, StateAboveTheLastFrameDrawsTheLastFrame)
     TablesScope scope(programSections());
     const TsMaskData& box = TsSkinData::instance().tables.masks[4]; // three frames of 15 × 13
     Bitmap24 five = filledPicture(20, 20, 0x111111), two = five, one = five;
-    DrawImagePiece(five, 2, 3, 5, box, 1);
-    DrawImagePiece(two, 2, 3, 2, box, 1);
-    DrawImagePiece(one, 2, 3, 1, box, 1);
+    DrawImagePiece(ProcessTables(), five, 2, 3, 5, box, 1);
+    DrawImagePiece(ProcessTables(), two, 2, 3, 2, box, 1);
+    DrawImagePiece(ProcessTables(), one, 2, 3, 1, box, 1);
     EXPECT_TRUE(five == two);
     EXPECT_FALSE(five == one);
     const Bitmap24& master = TsSkinData::instance().tables.masterBitmap;
@@ -445,7 +445,7 @@ TEST(PaintImagePiece, DrawModesOfUnmaskedAndMaskedPieces)
     };
     for (const Row& row : rows) {
         Bitmap24 picture = filledPicture(4, 4, 0x808080);
-        DrawImagePiece(picture, 0, 0, row.state, t.masks[std::size_t(row.piece)], row.drawMode);
+        DrawImagePiece(ProcessTables(), picture, 0, 0, row.state, t.masks[std::size_t(row.piece)], row.drawMode);
         EXPECT_EQ(picture.pixel(row.x, row.y), row.expected) << row.name;
     }
 }
@@ -460,14 +460,14 @@ TEST(PaintImagePiece, FramesOfOwnPicturesAndPartsLeftOfThePictureAreCut)
             own.Bitmap.setPixel(x, y, 0x000000);
     own.Bitmap.setPixel(3, 0, 0x102030);
     Bitmap24 picture = filledPicture(5, 5, 0x444444);
-    DrawImagePiece(picture, -1, 0, 1, own, 1);
+    DrawImagePiece(ProcessTables(), picture, -1, 0, 1, own, 1);
     EXPECT_EQ(picture.pixel(0, 0), own.Bitmap.pixel(4, 0));
     EXPECT_EQ(picture.pixel(1, 1), own.Bitmap.pixel(5, 1));
     EXPECT_EQ(picture.pixel(2, 0), 0x444444u);
     TsMaskData nothing = piece("X", "GLYPH", {}, 0, 0, 0);
     const Bitmap24 before = picture;
-    DrawImagePiece(picture, 0, 0, 0, nothing, 1);
-    DrawImagePiece(picture, 0, 0, 0, -1, 1);
+    DrawImagePiece(ProcessTables(), picture, 0, 0, 0, nothing, 1);
+    DrawImagePiece(ProcessTables(), picture, 0, 0, 0, -1, 1);
     EXPECT_TRUE(picture == before);
 }
 
@@ -475,15 +475,15 @@ TEST(PaintSection, ScrollPartsUseTheGivenPiecesAndNeverJpegPatterns)
 {
     TablesScope scope(programSections());
     Bitmap24 byName = filledPicture(30, 20, 0), byIndex = filledPicture(30, 20, 0), none = filledPicture(30, 20, 0);
-    PaintSectionWithBorders(Patterned, "PATTERNED", EmptyParentCache(), byName, {}, {0, 0, 30, 20}, 0, true);
-    PaintScrollPart(Patterned, -1, 3, byIndex, {}, {0, 0, 30, 20}, 0, true, EmptyParentCache(), "PATTERNED", -1);
+    PaintSectionWithBorders(ProcessTables(), Patterned, "PATTERNED", EmptyParentCache(), byName, {}, {0, 0, 30, 20}, 0, true);
+    PaintScrollPart(ProcessTables(), Patterned, -1, 3, byIndex, {}, {0, 0, 30, 20}, 0, true, EmptyParentCache(), "PATTERNED", -1);
     EXPECT_TRUE(byIndex == byName);
     // Without a pattern piece the image share is the plain colour, mixed like the rest.
-    PaintScrollPart(Patterned, -1, -1, none, {}, {0, 0, 30, 20}, 0, true, EmptyParentCache(), "PATTERNED", -1);
+    PaintScrollPart(ProcessTables(), Patterned, -1, -1, none, {}, {0, 0, 30, 20}, 0, true, EmptyParentCache(), "PATTERNED", -1);
     EXPECT_FALSE(none == byName);
     // With a border index the border is painted over the background.
     Bitmap24 bordered = filledPicture(30, 20, 0);
-    PaintScrollPart(Patterned, 2, 3, bordered, {}, {0, 0, 30, 20}, 0, true, EmptyParentCache(), "PATTERNED", -1);
+    PaintScrollPart(ProcessTables(), Patterned, 2, 3, bordered, {}, {0, 0, 30, 20}, 0, true, EmptyParentCache(), "PATTERNED", -1);
     const Bitmap24& master = TsSkinData::instance().tables.masterBitmap;
     EXPECT_EQ(bordered.pixel(15, 0), master.pixel(153 + 12 + (15 - 12) % 12, 0));
 }
@@ -492,12 +492,12 @@ TEST(PaintSection, ToDcPaintsTheWholeSectionAtTheRectangleCorner)
 {
     TablesScope scope(programSections());
     Bitmap24 expected = filledPicture(40, 20, 0);
-    PaintWholeSection(Edit, "EDIT", expected, {}, 0, true, EmptyParentCache());
+    PaintWholeSection(ProcessTables(), Edit, "EDIT", expected, {}, 0, true, EmptyParentCache());
     QImage target(60, 40, QImage::Format_RGB32);
     target.fill(Qt::black);
     QPainter dc(&target);
-    PaintSectionToDC(Edit, "EDIT", EmptyParentCache(), dc, {}, {10, 5, 50, 25}, 0, true);
-    PaintSectionToDC(Edit, "EDIT", EmptyParentCache(), dc, {}, {-1, 5, 50, 25}, 0, true);
+    PaintSectionToDC(ProcessTables(), Edit, "EDIT", EmptyParentCache(), dc, {}, {10, 5, 50, 25}, 0, true);
+    PaintSectionToDC(ProcessTables(), Edit, "EDIT", EmptyParentCache(), dc, {}, {-1, 5, 50, 25}, 0, true);
     dc.end();
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 40; ++x)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "skin/Bitmap24.h"
-#include "skin/PaintRect.h"
 #include "skin/TsSkinData.h"
+#include "skin/paint/Bitmap24.h"
+#include "skin/paint/TsRect.h"
 
 #include <cstdint>
 #include <random>
@@ -44,7 +44,7 @@ inline void addMagenta(std::mt19937& rng, Bitmap24& picture, int every)
 }
 
 // Rectangles inside, across the edges of, and wholly outside a picture of the size.
-inline PaintRect randomRect(std::mt19937& rng, int width, int height)
+inline TsRect randomRect(std::mt19937& rng, int width, int height)
 {
     std::uniform_int_distribution<int> x(-width / 2 - 3, width + 3), y(-height / 2 - 3, height + 3);
     std::uniform_int_distribution<int> w(0, width + 4), h(0, height + 4);
@@ -56,6 +56,9 @@ inline bool inside(const Bitmap24& b, int x, int y) { return x >= 0 && y >= 0 &&
 
 inline uint8_t channel(const Bitmap24& b, int x, int y, int c) { return b.scanLine(y)[x * 3 + c]; }
 inline void setChannel(Bitmap24& b, int x, int y, int c, int v) { b.scanLine(y)[x * 3 + c] = uint8_t(v); }
+
+// The process-wide tables, which TablesScope fills for the painters under test.
+inline const TsSkinTables& ProcessTables() { return TsSkinData::instance().tables; }
 
 // Puts hand-made tables in place of the process-wide ones for one test.
 class TablesScope

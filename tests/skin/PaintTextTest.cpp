@@ -1,8 +1,8 @@
 // Skin text with contours, the embossed disabled look, ellipsis and the focus frame.
 #include "PaintTestSupport.h"
 
-#include "skin/PaintText.h"
 #include "skin/SkinValues.h"
+#include "skin/paint/PaintText.h"
 
 #include <QFontMetrics>
 
@@ -21,11 +21,11 @@ QFont testFont()
 }
 
 // Where the text's pixels are when drawn alone, in white on black.
-Bitmap24 glyphMask(const QString& text, unsigned format, PaintRect rect, int w, int h)
+Bitmap24 glyphMask(const QString& text, unsigned format, TsRect rect, int w, int h)
 {
     Bitmap24 mask(w, h);
     PaintCanvas canvas{mask, testFont(), 0};
-    DrawContourText(canvas, text, true, {0xFFFFFF, NoContour, NoContour, NoContour, NoContour}, format, rect);
+    DrawContourText(canvas, text, true, {0xFFFFFF, kNoColor, kNoColor, kNoColor, kNoColor}, format, rect);
     int lit = 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -72,7 +72,7 @@ TEST(PaintText, ContoursAreDrawnLeftTopRightBottomThenTheText)
 {
     TablesScope scope(textSections());
     const QString text = "Сдать";
-    const PaintRect area{0, 0, 80, 30};
+    const TsRect area{0, 0, 80, 30};
     const Bitmap24 mask = glyphMask(text, TextCenter, area, 80, 30);
     struct Row { int section; bool hot; std::vector<Pass> passes; };
     const Row rows[] = {
@@ -85,8 +85,8 @@ TEST(PaintText, ContoursAreDrawnLeftTopRightBottomThenTheText)
         Bitmap24 picture(80, 30);
         picture.fill(0x808080);
         PaintCanvas canvas{picture, testFont(), 0};
-        PaintRect rect = area;
-        DrawSkinText(canvas, text, true, row.hot, row.section, TextCenter, rect);
+        TsRect rect = area;
+        DrawSkinText(ProcessTables(), canvas, text, true, row.hot, row.section, TextCenter, rect);
         EXPECT_TRUE(picture == composite(mask, 0x808080, row.passes)) << "section " << row.section;
     }
 }
@@ -94,13 +94,13 @@ TEST(PaintText, ContoursAreDrawnLeftTopRightBottomThenTheText)
 TEST(PaintText, DisabledTextIsEmbossedInSystemColours)
 {
     TablesScope scope(textSections());
-    const PaintRect area{0, 0, 70, 24};
+    const TsRect area{0, 0, 70, 24};
     const Bitmap24 mask = glyphMask("Выход", TextLeft, area, 70, 24);
     Bitmap24 picture(70, 24);
     picture.fill(0x808080);
     PaintCanvas canvas{picture, testFont(), 0};
-    PaintRect rect = area;
-    DrawSkinText(canvas, "Выход", false, true, 0, TextLeft, rect);
+    TsRect rect = area;
+    DrawSkinText(ProcessTables(), canvas, "Выход", false, true, 0, TextLeft, rect);
     EXPECT_TRUE(picture == composite(mask, 0x808080, {{1, 1, ResolveColor(clSystemHighlight)},
                                                      {0, 0, ResolveColor(clSystemShadow)}}));
 }
@@ -108,13 +108,13 @@ TEST(PaintText, DisabledTextIsEmbossedInSystemColours)
 TEST(PaintText, InvalidSectionUsesTheCanvasFontColour)
 {
     TablesScope scope(textSections());
-    const PaintRect area{0, 0, 70, 24};
+    const TsRect area{0, 0, 70, 24};
     const Bitmap24 mask = glyphMask("Выход", TextLeft, area, 70, 24);
     Bitmap24 picture(70, 24);
     picture.fill(0x808080);
     PaintCanvas canvas{picture, testFont(), 0x00AA11};
-    PaintRect rect = area;
-    DrawSkinText(canvas, "Выход", true, false, -1, TextLeft, rect);
+    TsRect rect = area;
+    DrawSkinText(ProcessTables(), canvas, "Выход", true, false, -1, TextLeft, rect);
     EXPECT_TRUE(picture == composite(mask, 0x808080, {{0, 0, 0x00AA11}}));
 }
 
@@ -130,17 +130,17 @@ TEST(PaintText, RectangleBecomesThePlacedTextGrownByOnePixel)
     for (const Row& row : rows) {
         Bitmap24 picture(120, 40);
         PaintCanvas canvas{picture, font, 0};
-        PaintRect rect{10, 5, 110, 35};
-        DrawSkinText(canvas, "Тест", true, false, 0, row.format, rect);
+        TsRect rect{10, 5, 110, 35};
+        DrawSkinText(ProcessTables(), canvas, "Тест", true, false, 0, row.format, rect);
         const int dy = (30 - size.height()) / 2;
-        EXPECT_EQ(rect, (PaintRect{row.left - 1, 5 + dy - 1, row.left + size.width() + 1, 35 - dy + 1}))
+        EXPECT_EQ(rect, (TsRect{row.left - 1, 5 + dy - 1, row.left + size.width() + 1, 35 - dy + 1}))
             << "format " << row.format;
     }
     Bitmap24 picture(120, 40);
     PaintCanvas canvas{picture, font, 0};
-    PaintRect wrapped{10, 5, 110, 35};
-    DrawSkinText(canvas, "Тест", true, false, 0, TextWordBreak, wrapped);
-    EXPECT_EQ(wrapped, (PaintRect{10, 5, 110, 35}));
+    TsRect wrapped{10, 5, 110, 35};
+    DrawSkinText(ProcessTables(), canvas, "Тест", true, false, 0, TextWordBreak, wrapped);
+    EXPECT_EQ(wrapped, (TsRect{10, 5, 110, 35}));
     EXPECT_EQ(MeasureText(font, ""), QSize(0, 0));
 }
 

@@ -1,11 +1,11 @@
 #include "PaintTestSupport.h"
 
-#include "skin/PaintBorder.h"
-#include "skin/PaintImagePiece.h"
 #include "skin/SkinLoaders.h"
 #include "skin/SkinLookups.h"
 #include "skin/StoredSkinText.h"
-#include "skin/TsParentCache.h"
+#include "skin/paint/PaintBorder.h"
+#include "skin/paint/PaintImagePiece.h"
+#include "skin/paint/TsParentCache.h"
 
 #include <QFile>
 
@@ -333,7 +333,7 @@ TEST(StoredSkinGolden, PiecesShowTheParentOnlyAtTheirOutline)
         for (int state = 0; state < 3; ++state) {
             Bitmap24 picture(80, 60);
             picture.fill(background);
-            PaintBorderMask(picture, {0, 0, 80, 60}, true, state, piece, cache);
+            PaintBorderMask(painttest::ProcessTables(), picture, {0, 0, 80, 60}, true, state, piece, cache);
             for (int y = 0; y < 60; ++y)
                 for (int x = 0; x < 80; ++x) {
                     const bool outline = (x < 3 || x >= 77) && (y < 3 || y >= 57);
@@ -352,7 +352,7 @@ TEST(StoredSkinGolden, PiecesShowTheParentOnlyAtTheirOutline)
             }
     Bitmap24 back(18, 18);
     back.fill(background);
-    DrawImagePiece(back, 0, 0, 0, pieceOf("FORM", "TITLEBUTTON"), 1);
+    DrawImagePiece(painttest::ProcessTables(), back, 0, 0, 0, pieceOf("FORM", "TITLEBUTTON"), 1);
     EXPECT_EQ(back.pixel(9, 9), background);
 }
 

@@ -1,0 +1,7 @@
+#include "skin/paint/TsParentCache.h"
+
+const TsParentCache& EmptyParentCache()
+{
+    static const TsParentCache empty;
+    return empty;
+}
