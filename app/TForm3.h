@@ -7,6 +7,7 @@
 class QWindow;
 class TableObject;
 class TsSkinManager;
+class TsSkinProvider;
 
 namespace Ui {
 class Form3;
@@ -74,6 +75,7 @@ private:
 
     std::unique_ptr<Ui::Form3> ui;
     TsSkinManager* sSkinManager1 = nullptr;
+    TsSkinProvider* sSkinProvider1 = nullptr;
     // True while this window is the program's active form; a message box or another
     // application taking the focus leaves it so, another window of the set clears it.
     bool m_activeForm = false;
