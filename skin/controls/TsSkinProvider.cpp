@@ -7,7 +7,6 @@
 #include "skin/TsSkinManager.h"
 #include "skin/TsSkinableMenus.h"
 #include "skin/controls/FormHitTest.h"
-#include "skin/paint/PaintBlend.h"
 #include "skin/paint/PaintBorder.h"
 #include "skin/paint/PaintCopy.h"
 #include "skin/paint/PaintImagePiece.h"
@@ -219,8 +218,12 @@ void TsSkinProvider::relayout()
     if (!m_frameSkinned || !m_form->layout())
         return;
     const int side = m_metrics.FW + m_metrics.borderWidth;
-    m_form->layout()->setContentsMargins(m_metrics.clientLeft(), m_metrics.clientTop(), side,
-                                         m_metrics.FH + m_metrics.borderWidth);
+    const QMargins margins(m_metrics.clientLeft(), m_metrics.clientTop(), side, m_metrics.FH + m_metrics.borderWidth);
+    if (m_form->layout()->contentsMargins() == margins)
+        return;
+    // At once: the client's children read their parent picture at the client's place.
+    m_form->layout()->setContentsMargins(margins);
+    m_form->layout()->activate();
 }
 
 void TsSkinProvider::skinFrame()
@@ -438,14 +441,9 @@ void TsSkinProvider::paintTitleButton(const TitleButton& button)
         enabledLook = enabledLook && BorderIcons.biMaximize;
     if (button.code == HTMINBUTTON)
         enabledLook = enabledLook && BorderIcons.biMinimize;
-    if (button.state == 0 && !enabledLook) {
-        Bitmap24 face = copyOf(cache, rect);
-        DrawImagePiece(tables, face, 0, 0, 0, image, 0);
-        // Half the button over half the title.
-        BlendBitmapOver(cache, face, 0x808080, rect.left(), rect.top(), {0, 0, face.width(), face.height()});
-        return;
-    }
-    DrawImagePiece(tables, cache, rect.left(), rect.top(), button.state, image, 0);
+    // Draw mode 0 mixes the piece half over the title, mode 1 copies it.
+    const int drawMode = button.state == 0 && !enabledLook ? 0 : 1;
+    DrawImagePiece(tables, cache, rect.left(), rect.top(), button.state, image, drawMode);
 }
 
 void TsSkinProvider::drawMenuItems()
