@@ -332,6 +332,15 @@ QString TsSkinProvider::FittedCaption(const QFont& font, const QString& caption,
     return FitTextWithEllipsis(canvas, caption, maxWidth);
 }
 
+void TsSkinProvider::Invalidate(Render what)
+{
+    SkinData.CacheInvalid = true;
+    if (what == Render::Whole)
+        m_fullRepaint = true;
+    if (m_form && m_frameSkinned)
+        m_form->update(what == Render::Whole ? m_form->rect() : QRect(0, 0, m_form->width(), m_metrics.titleHeight()));
+}
+
 const Bitmap24& TsSkinProvider::RenderedCache()
 {
     if (SkinData.CacheInvalid && m_frameSkinned)
@@ -474,7 +483,11 @@ void TsSkinProvider::toScreen(QRect rect)
 {
     const Bitmap24& cache = *SkinData.CacheBitmap;
     if (m_screen.size() != QSize(cache.width(), cache.height())) {
-        m_screen = QImage(cache.width(), cache.height(), QImage::Format_RGB32);
+        // The rows live in a buffer that keeps its capacity, so sizing by dragging does
+        // not allocate (and clear) a new screen picture at every step.
+        m_screenBits.resize(std::size_t(cache.width()) * std::size_t(cache.height()));
+        m_screen = QImage(reinterpret_cast<uchar*>(m_screenBits.data()), cache.width(), cache.height(),
+                          qsizetype(cache.width()) * 4, QImage::Format_RGB32);
         rect = QRect(0, 0, cache.width(), cache.height());
     }
     rect &= QRect(0, 0, cache.width(), cache.height());

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QRegion>
 
+#include <vector>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -60,6 +62,10 @@ public:
     int HotMenuItem() const { return m_menuHot; }
     // The region the window keeps (its mask while skinned).
     QRegion WindowRegion() const;
+    // Marks the picture for a new render at the next paint: the title alone (activation,
+    // caption) or the whole window.
+    enum class Render { Title, Whole };
+    void Invalidate(Render what);
     // The window's picture, rendered when needed.
     const Bitmap24& RenderedCache();
     QRect ButtonRect(int hitCode) const;
@@ -136,6 +142,7 @@ private:
     Bitmap24 m_titleStrip;
     Bitmap24 m_buttonStrip;
     Bitmap24 m_menuBarImage;
+    std::vector<uint32_t> m_screenBits;
     QImage m_screen;
     int m_pressedButton = 0;
     int m_menuHot = -1;
