@@ -9,6 +9,7 @@
 #include "platform/ShellOpen.h"
 #include "skin/StoredSkinText.h"
 #include "skin/TsSkinManager.h"
+#include "skin/controls/TsSkinProvider.h"
 #include "testing/TForm1.h"
 #include "testing/TForm5.h"
 #include "testing/TimedTestRegistration.h"
@@ -62,6 +63,10 @@ TForm3::TForm3(QWidget* parent)
     showPlaceholder();
     WindowStyle::setSizeableBorder(*this, QSize(891, 690));
     WindowStyle::centreOnScreen(*this);
+
+    // The skinned frame, title and menu bar; made before the manager so it hears the skin arrive.
+    sSkinProvider1 = new TsSkinProvider(this, ui->ClientArea, ui->MainMenu1, QSize(891, 690));
+    sSkinProvider1->setObjectName(QStringLiteral("sSkinProvider1"));
 
     // The program's skin manager; the window is built, so it loads the skin and tells every window.
     sSkinManager1 = new TsSkinManager(this);

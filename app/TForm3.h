@@ -8,6 +8,7 @@ class QWindow;
 class ReaderTools;
 class TableObject;
 class TsSkinManager;
+class TsSkinProvider;
 
 namespace Ui {
 class Form3;
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<Ui::Form3> ui;
     TsSkinManager* sSkinManager1 = nullptr;
     ReaderTools* m_readerTools = nullptr;
+    TsSkinProvider* sSkinProvider1 = nullptr;
     // True while this window is the program's active form; a message box or another
     // application taking the focus leaves it so, another window of the set clears it.
     bool m_activeForm = false;

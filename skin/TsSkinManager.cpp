@@ -4,6 +4,7 @@
 #include "skin/SkinLoaders.h"
 #include "skin/SkinMessage.h"
 #include "skin/TsSkinData.h"
+#include "skin/TsSkinableMenus.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
@@ -55,8 +56,7 @@ TsSkinManager::TsSkinManager(QObject* owner)
     m_skinDirectory = QStringLiteral("c:\\Skins");
     m_active = true;
     m_skinnedPopups = true;
-    // FIXME: create the menu skinning object (TsSkinableMenus) here once menus are skinned,
-    // and pass it the menus added to or removed from the manager's window while the skin is ready.
+    m_menus = std::make_unique<TsSkinableMenus>(this);
     state.ActiveManager = this;
 }
 
@@ -69,7 +69,7 @@ TsSkinManager::~TsSkinManager()
     TsSkinData& state = TsSkinData::instance();
     state.OptionsFile.reset();
     state.ActiveManager = nullptr;
-    // FIXME: free the menu skinning object here once it exists.
+    m_menus.reset();
 }
 
 bool TsSkinManager::isInCharge() const
@@ -165,7 +165,8 @@ void TsSkinManager::SetSkinnedPopups(bool skinned)
     if (skinned == m_skinnedPopups)
         return;
     m_skinnedPopups = skinned;
-    // FIXME: the manager in charge tells the menu skinning object to update the pop-up menus.
+    // FIXME: the manager in charge tells the menu skinning object to update the pop-up
+    // menus, once drop-down menus can be skinned.
 }
 
 QString TsSkinManager::FullSkinDirectory() const

@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QWidget;
+class TsSkinableMenus;
 
 // The skin manager: holds the stored skins, chooses the current skin by name, runs the
 // loaders and tells every window and control by skin messages that the skin is changing,
@@ -45,6 +47,8 @@ public:
     const QString& SkinName() const { return m_skinName; }
     void SetSkinName(const QString& name);
     bool SkinnedPopups() const { return m_skinnedPopups; }
+    // The menu painter; only the manager in charge has one.
+    TsSkinableMenus* SkinableMenus() const { return m_menus.get(); }
     void SetSkinnedPopups(bool skinned);
 
     // Called before and after a skin name is applied.
@@ -81,4 +85,5 @@ private:
     QString m_skinDirectory;
     QString m_skinName;
     bool m_skinnedPopups = false;
+    std::unique_ptr<TsSkinableMenus> m_menus;
 };

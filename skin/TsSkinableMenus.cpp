@@ -1,0 +1,88 @@
+#include "skin/TsSkinableMenus.h"
+
+#include "platform/SystemMetrics.h"
+#include "skin/SkinLookups.h"
+#include "skin/TsSkinData.h"
+#include "skin/paint/PaintSection.h"
+#include "skin/paint/PaintText.h"
+#include "skin/paint/TsParentCache.h"
+
+#include <QFontMetrics>
+
+TsSkinableMenus::TsSkinableMenus(TsSkinManager* manager)
+    : m_manager(manager)
+{
+}
+
+QFont TsSkinableMenus::MenuFont()
+{
+    QFont font(QString::fromLatin1(SystemMetrics::kMenuFontFamily));
+    font.setPixelSize(SystemMetrics::kMenuFontPixelSize);
+    return font;
+}
+
+int TsSkinableMenus::BarItemHeight()
+{
+    return SystemMetrics::SM_CYMENU - 1;
+}
+
+int TsSkinableMenus::MeasureBarItem(const QFont& font, const QString& caption, const QString& shortcut)
+{
+    const QFontMetrics metrics(font);
+    const QString text = shortcut.isEmpty() ? caption : caption + QLatin1Char('\t') + shortcut;
+    int width = metrics.horizontalAdvance(text);
+    if (text.contains(QLatin1Char('&')))
+        width -= metrics.horizontalAdvance(QLatin1Char('&'));
+    return width;
+}
+
+namespace {
+
+unsigned alignmentFlags(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignRight)
+        return TextRight;
+    if (alignment & Qt::AlignHCenter)
+        return TextCenter;
+    return TextLeft;
+}
+
+// "&&" is a letter, a lone "&" marks the mnemonic and is not shown.
+QString withoutMnemonic(const QString& caption)
+{
+    QString result;
+    result.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        result += caption[i];
+    }
+    return result;
+}
+
+} // namespace
+
+void TsSkinableMenus::DrawBarItem(Bitmap24& canvas, QRect r, const QString& caption, const QString& shortcut,
+                                  bool enabled, unsigned state, const TsParentCache& menuBar, int barTop) const
+{
+    const TsSkinTables& tables = TsSkinData::instance().tables;
+    const bool hot = (state & (odSelected | odHotLight)) != 0;
+    const TsRect rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    const QString itemName = QStringLiteral("MENUITEM");
+    const int itemSection = FindSectionIndex(tables.sections, itemName);
+    PaintSectionBackground(tables, itemSection, itemName, menuBar, canvas, QPoint(r.left(), r.top() - barTop), rect,
+                           hot ? 1 : 0);
+
+    QFont font = MenuFont();
+    font.setBold((state & odDefault) != 0);
+    PaintCanvas target{canvas, font, 0};
+    const int lineSection = FindSectionIndex(tables.sections, QStringLiteral("MENULINE"));
+    TsRect textRect{rect.Left + Margin, rect.Top, rect.Right - Margin, rect.Bottom};
+    DrawSkinText(tables, target, withoutMnemonic(caption), enabled, hot, lineSection,
+                 alignmentFlags(Alignment) | TextVCenter | TextExpandTabs | TextSingleLine, textRect);
+    if (!shortcut.isEmpty()) {
+        TsRect shortcutRect{textRect.Right - textRect.Left, rect.Top, rect.Right - 8, rect.Bottom};
+        DrawSkinText(tables, target, shortcut, enabled, hot, lineSection, TextRight | TextVCenter | TextSingleLine,
+                     shortcutRect);
+    }
+}

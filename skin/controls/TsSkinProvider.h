@@ -1,0 +1,154 @@
+#pragma once
+
+#include "platform/WindowCommands.h"
+#include "skin/TsCommonData.h"
+#include "skin/controls/FormMetrics.h"
+#include "skin/controls/MenuBarLayout.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRegion>
+
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QMouseEvent;
+class SkinMessage;
+
+// The skinned frame of a form: while a skin is ready the form is frameless and the
+// provider paints its border, title (icon, caption, buttons) and menu bar, and the client
+// background, from one picture the size of the whole window. It answers the mouse on the
+// frame like a desktop frame does, moves and sizes the window, and gives the form back to
+// the desktop's frame when the skin is removed.
+//
+// The form's controls live in a client widget placed exactly on the client rectangle;
+// its children read the frame's picture as their parent picture at the client offset.
+// The menu band shows the actions of the form's QMenuBar, which stays their container.
+class TsSkinProvider : public QObject
+{
+    Q_OBJECT
+public:
+    // form: the window; clientArea: the widget that holds its controls, the only item of
+    // the form's layout; menuBar: the form's menu (may be null); outerSize: the window's
+    // designed size with its frame.
+    TsSkinProvider(QWidget* form, QWidget* clientArea, QMenuBar* menuBar, QSize outerSize);
+    ~TsSkinProvider() override;
+
+    TsCommonData SkinData;
+    TsBorderIcons BorderIcons;
+    bool ShowAppIcon = true;
+    Qt::Alignment CaptionAlignment = Qt::AlignLeft;
+    bool FormActive = true;
+    QString CaptionText;
+    int HotButton = 0;
+    // Title renders that took the title-strip path.
+    int TitleRenderCount = 0;
+
+    QWidget* form() const { return m_form; }
+    // The frame is ours (skin ready, section found); otherwise the desktop's.
+    bool FrameIsSkinned() const { return m_frameSkinned; }
+    const FormMetrics& Metrics() const { return m_metrics; }
+    const MenuBarLayout& MenuLayout() const { return m_menuLayout; }
+    WindowCommands& Commands() { return m_commands; }
+    // The code under a point of the form.
+    int HitTest(QPoint p) const;
+    // 0 normal, 1 hot, 2 pressed.
+    int ButtonState(int hitCode) const;
+    // The bar's selected item (keyboard or open drop-down), or -1; and the hot one.
+    int SelectedMenuItem() const { return m_menuSelected; }
+    int HotMenuItem() const { return m_menuHot; }
+    // The region the window keeps (its mask while skinned).
+    QRegion WindowRegion() const;
+    // Marks the picture for a new render at the next paint: the title alone (activation,
+    // caption) or the whole window.
+    enum class Render { Title, Whole };
+    void Invalidate(Render what);
+    // The window's picture, rendered when needed.
+    const Bitmap24& RenderedCache();
+    QRect ButtonRect(int hitCode) const;
+
+    // The caption as it fits: shortened with "..." or empty.
+    static QString FittedCaption(const QFont& font, const QString& caption, int maxWidth);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct TitleButton
+    {
+        int code = 0;
+        int slot = 0;
+        int imageIndex = -1;
+        int state = 0;
+    };
+
+    void handleSkinMessage(SkinMessage& message);
+    bool filterFormEvent(QEvent* event);
+    bool filterClientEvent(QEvent* event);
+    bool filterKey(QObject* watched, QEvent* event);
+    bool skinUsable() const;
+    void updateIndexes();
+    void skinFrame();
+    void unskinFrame();
+    void relayout();
+
+    void renderFrame();
+    void renderTitle();
+    void paintTitleButton(const TitleButton& button);
+    void drawMenuItems();
+    void drawMenuItem(int index);
+    void toScreen(QRect rect);
+    void paintForm(QEvent* event);
+    void repaintRect(QRect rect);
+
+    TitleButton* buttonOf(int code);
+    void setHotButton(int code);
+    void setButtonState(int code, int state);
+    void buttonReleased(int code);
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
+    void mouseDoubleClicked(QMouseEvent* event);
+    void updateCursor(int code);
+    void activationChanged();
+
+    QList<QAction*> menuActions() const;
+    void repaintMenuItem(int index);
+    void setMenuHot(int index);
+    void setMenuSelected(int index);
+    void openMenuItem(int index, bool byKeyboard);
+    void leaveMenuMode();
+    int menuItemForLetter(QChar letter) const;
+    void minimizeApplication();
+
+    QPointer<QWidget> m_form;
+    QPointer<QWidget> m_client;
+    QPointer<QMenuBar> m_menuBar;
+    QSize m_outerSize;
+    WindowCommands m_commands;
+    FormMetrics m_metrics;
+    MenuBarLayout m_menuLayout;
+    TitleButton m_buttons[4];
+    bool m_frameSkinned = false;
+    Qt::WindowFlags m_savedFlags;
+    // The designed outer size less the size the form had with the desktop's frame.
+    QSize m_sizeDelta;
+    bool m_fullRepaint = true;
+    bool m_regionChanged = true;
+    Bitmap24 m_titleStrip;
+    Bitmap24 m_buttonStrip;
+    Bitmap24 m_menuBarImage;
+    std::vector<uint32_t> m_screenBits;
+    QImage m_screen;
+    int m_pressedButton = 0;
+    int m_menuHot = -1;
+    int m_menuSelected = -1;
+    int m_menuPressed = -1;
+    bool m_menuKeyboard = false;
+    bool m_altAlone = false;
+    QPointer<QMenu> m_openMenu;
+};

@@ -1,0 +1,92 @@
+// The main window in its skinned frame: the designed outer size, the client rectangle, and
+// the menu commands run from the skinned bar with the mouse and the keyboard.
+#include "ShellFixture.h"
+
+#include "app/TForm3.h"
+#include "skin/controls/TsSkinProvider.h"
+#include "skin/controls/TsComboBox.h"
+#include "testing/TForm5.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+
+namespace {
+
+class TForm3FrameTest : public ShellFixture
+{
+protected:
+    void SetUp() override
+    {
+        ShellFixture::SetUp();
+        startWithRows(QStringLiteral("INSERT INTO temi (nom, name, file_name, file_pr, \"check\") VALUES "
+                                     "(1, 'Тема 1', 't1.htm', 't1.pdf', 0), (2, 'Тема 2', 't2.htm', 't2.pdf', 0);"));
+        if (HasFatalFailure())
+            return;
+        provider = Form3->findChild<TsSkinProvider*>(QStringLiteral("sSkinProvider1"));
+        combo = Form3->findChild<TsComboBox*>(QStringLiteral("sComboBox1"));
+        ASSERT_TRUE(provider && combo);
+        WindowStyle::showWindow(*Form3);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
+    }
+
+    void clickBand(int item)
+    {
+        const QPoint p = provider->MenuLayout().items.at(std::size_t(item)).center();
+        QTest::mouseClick(Form3, Qt::LeftButton, Qt::NoModifier, p);
+    }
+
+    TsSkinProvider* provider = nullptr;
+    TsComboBox* combo = nullptr;
+};
+
+TEST_F(TForm3FrameTest, TheSkinnedMainWindowHasItsDesignedOuterSizeAndClientRectangle)
+{
+    EXPECT_TRUE(provider->FrameIsSkinned());
+    EXPECT_EQ(Form3->size(), QSize(891, 690));
+    auto* client = Form3->findChild<QWidget*>(QStringLiteral("ClientArea"));
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(client->geometry(), provider->Metrics().clientRect(Form3->size()));
+    EXPECT_EQ(client->geometry().left(), 4);
+    EXPECT_EQ(provider->MenuLayout().items.size(), 9u);
+}
+
+TEST_F(TForm3FrameTest, TheBandRunsTheSameCommandsAsTheMenu)
+{
+    clickBand(1);
+    EXPECT_EQ(BrowseMode, 1);
+    EXPECT_EQ(combo->count(), 2);
+    clickBand(4);
+    EXPECT_TRUE(Form5->isVisible());
+
+    auto* umkd = Form3->findChild<QMenu*>(QStringLiteral("N19"));
+    ASSERT_NE(umkd, nullptr);
+    QTest::mousePress(Form3, Qt::LeftButton, Qt::NoModifier, provider->MenuLayout().items.at(0).center());
+    EXPECT_TRUE(umkd->isVisible());
+    umkd->hide();
+}
+
+TEST_F(TForm3FrameTest, TheKeyboardReachesTheBandFromTheSelector)
+{
+    combo->setFocus();
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, Qt::Key_F10);
+    EXPECT_EQ(provider->SelectedMenuItem(), 0);
+    QTest::keyClick(target, Qt::Key_Right);
+    QTest::keyClick(target, Qt::Key_Return);
+    EXPECT_EQ(BrowseMode, 1);
+    EXPECT_EQ(combo->count(), 2);
+    EXPECT_EQ(provider->SelectedMenuItem(), -1);
+}
+
+TEST_F(TForm3FrameTest, TheCloseButtonClosesTheMainWindow)
+{
+    QTest::mouseClick(Form3, Qt::LeftButton, Qt::NoModifier, provider->ButtonRect(20).center());
+    EXPECT_FALSE(Form3->isVisible());
+}
+
+} // namespace
