@@ -1,6 +1,10 @@
 #include "admin/TForm2.h"
 
+#include "admin/BackupCommands.h"
+#include "admin/BankTransfer.h"
+#include "admin/ResultsExport.h"
 #include "admin/ResultsModel.h"
+#include "admin/StatisticsModel.h"
 #include "admin/SettingsPassword.h"
 #include "admin/TForm4.h"
 #include "data/CourseData.h"
@@ -62,6 +66,18 @@ TForm2::TForm2(CourseData& data, QWidget* parent)
     ui->DBGrid1->verticalHeader()->setDefaultSectionSize(17);
     m_results = new ResultsModel(query(), this);
     ui->DBGrid1->setModel(m_results);
+    m_bankTransfer = new BankTransfer(connection(), this);
+    connect(m_bankTransfer, &BankTransfer::bankChanged, this, &TForm2::LoadQuestionIds);
+    m_statistics = new StatisticsModel(this);
+    ui->statisticsGrid->setModel(m_statistics);
+    ui->statisticsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->statisticsGrid->verticalHeader()->hide();
+    ui->statisticsGrid->verticalHeader()->setDefaultSectionSize(17);
+    ui->statisticsGrid->horizontalHeader()->setStretchLastSection(true);
+    ui->statisticsGrid->horizontalHeader()->setMinimumSectionSize(24);
+    const int widths[] = {36, 58, 50, 62, 26, 26, 26, 26, 26};
+    for (int column = 0; column < StatisticsModel::Review; ++column)
+        ui->statisticsGrid->setColumnWidth(column, widths[column]);
 }
 
 TForm2::~TForm2() = default;
@@ -84,6 +100,11 @@ void TForm2::attachAddQuestionDialog(TForm4* dialog)
     m_addQuestionDialog = dialog;
     if (dialog)
         connect(dialog, &TForm4::closing, this, &TForm2::LoadQuestionIds);
+}
+
+Connection& TForm2::connection()
+{
+    return m_data.ADOConnection1;
 }
 
 void TForm2::setVisible(bool visible)
@@ -344,8 +365,18 @@ void TForm2::Button1Click()
     TabSheet1Show();
 }
 
+// The old window deleted every result without a word; a misclick cost a term's results.
 void TForm2::Button2Click()
 {
+    Dialogs& dialogs = Dialogs::instance();
+    if (!dialogs.askYesNo(QStringLiteral("Удалить все результаты контрольного теста?"), Dialogs::applicationTitle(),
+                          Dialogs::Icon::None))
+        return;
+    if (ResultsExport::hasTimedResults(connection())
+        && dialogs.askYesNo(QStringLiteral("Сохранить результаты в файл перед удалением?"),
+                            Dialogs::applicationTitle(), Dialogs::Icon::None)
+        && !ResultsExport::exportTimedResults(connection()))
+        return;
     Query& q = query();
     q.setSql(Statements::deleteAllResults());
     q.execSql();
@@ -374,4 +405,46 @@ void TForm2::Button8Click()
     q.setParameter(QStringLiteral("par"), repeated);
     q.execSql();
     showMessage(QStringLiteral("Пароль изменен"));
+}
+
+// ---- Files and statistics ----
+
+void TForm2::importButtonClick()
+{
+    m_bankTransfer->startImport();
+}
+
+void TForm2::exportBankButtonClick()
+{
+    m_bankTransfer->exportBank();
+}
+
+void TForm2::exportResultsButtonClick()
+{
+    ResultsExport::exportTimedResults(connection());
+}
+
+void TForm2::exportFixedResultsButtonClick()
+{
+    ResultsExport::exportFixedResults(connection());
+}
+
+void TForm2::backupButtonClick()
+{
+    BackupCommands::backUp(connection());
+}
+
+void TForm2::restoreButtonClick()
+{
+    if (!BackupCommands::restore(connection()))
+        return;
+    LoadTopics();
+    LoadQuestionIds();
+    TabSheet1Show();
+}
+
+void TForm2::TabSheet5Show()
+{
+    m_statistics->reload(connection());
+    ui->statisticsSummary->setText(m_statistics->summary());
 }

@@ -5,11 +5,14 @@
 #include <memory>
 #include <optional>
 
+class BankTransfer;
+class Connection;
 class CourseData;
 class QListWidgetItem;
 class Query;
 class TForm4;
 class ResultsModel;
+class StatisticsModel;
 
 namespace Ui {
 class Form2;
@@ -66,7 +69,20 @@ public slots:
     // "Защита"
     void Button8Click();
 
+    // Files and statistics for the teacher.
+    void importButtonClick();
+    void exportBankButtonClick();
+    void exportResultsButtonClick();
+    void exportFixedResultsButtonClick();
+    void backupButtonClick();
+    void restoreButtonClick();
+    void TabSheet5Show();
+
+public:
+    BankTransfer& bankTransfer() { return *m_bankTransfer; }
+
 private:
+    Connection& connection();
     static void dropAllButDigits(QChar* key);
     void setFonts();
     void storeMark(const QString& name, bool marked);
@@ -77,4 +93,6 @@ private:
     CourseData& m_data;
     TForm4* m_addQuestionDialog = nullptr;
     ResultsModel* m_results = nullptr;
+    BankTransfer* m_bankTransfer = nullptr;
+    StatisticsModel* m_statistics = nullptr;
 };

@@ -1,4 +1,5 @@
--- The course database: ten tables. The program never creates tables; this script does.
+-- The course database: ten tables, and the answer log otvety, which the program also
+-- creates by itself in a database made before it existed.
 CREATE TABLE temi (
   nom        INTEGER,
   name       TEXT,
@@ -70,3 +71,8 @@ CREATE TABLE rezult (
   vrem_nachala      TEXT,
   vrem_okonchaniya  TEXT
 );
+
+-- The timed test's answers as they are given: the attempt (name, group, start time as in
+-- rezult), the question, the letter chosen last and whether it matched the key.
+CREATE TABLE otvety (fio TEXT, gruppa TEXT, vrem_nachala TEXT, id INTEGER, otv TEXT, pravilno INTEGER);
+CREATE UNIQUE INDEX otvety_popytka ON otvety (fio, gruppa, vrem_nachala, id);

@@ -31,6 +31,13 @@ public:
     // The open-file dialog: the chosen file's full path, or nothing when cancelled.
     virtual std::optional<QString> chooseFile() = 0;
 
+    // Open and save dialogs with a caption and file filters ("Текст (*.txt);;GIFT (*.gift)").
+    // The save dialog starts at the suggested name, asks before overwriting, and adds the
+    // chosen filter's extension to a name typed without one.
+    virtual std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) = 0;
+    virtual std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
+                                                    const QString& suggestedName) = 0;
+
     static QString applicationTitle() { return QStringLiteral("Учебник"); }
 
     // The installed implementation (the Qt one until another is installed).

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -94,6 +96,40 @@ std::optional<QString> QtDialogs::inputQuery(const QString& caption, const QStri
 std::optional<QString> QtDialogs::chooseFile()
 {
     const std::unique_ptr<QFileDialog> dialog = makeFileDialog(QApplication::activeWindow());
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().front();
+}
+
+std::optional<QString> QtDialogs::chooseFileToOpen(const QString& caption, const QString& filters)
+{
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(QApplication::activeWindow());
+    dialog->setWindowTitle(caption);
+    dialog->setNameFilter(filters);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().front();
+}
+
+std::optional<QString> QtDialogs::chooseFileToSave(const QString& caption, const QString& filters,
+                                                   const QString& suggestedName)
+{
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(QApplication::activeWindow());
+    dialog->setWindowTitle(caption);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Сохранить"));
+    dialog->setNameFilter(filters);
+    // "Вопросы GIFT (*.gift)": a name typed without an extension gets "gift", and the
+    // dialog asks about overwriting the name with it.
+    auto useSuffixOf = [dialog = dialog.get()](const QString& filter) {
+        static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.([^ )*]+)"));
+        const QRegularExpressionMatch match = firstPattern.match(filter);
+        dialog->setDefaultSuffix(match.hasMatch() ? match.captured(1) : QString());
+    };
+    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), useSuffixOf);
+    useSuffixOf(dialog->selectedNameFilter());
+    dialog->selectFile(suggestedName);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
     return dialog->selectedFiles().front();

@@ -19,6 +19,9 @@ public:
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;
     std::optional<QString> chooseFile() override;
+    std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) override;
+    std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
+                                            const QString& suggestedName) override;
 
     // The boxes as they are shown, for the methods above and for tests that look at them
     // without running them.

@@ -1,5 +1,6 @@
 #include "testing/TForm1.h"
 
+#include "data/AnswerLog.h"
 #include "data/DataError.h"
 #include "data/Statements.h"
 #include "platform/Dialogs.h"
@@ -98,6 +99,7 @@ bool TForm1::FormShow()
     RandomGenerator::reseed(clockSeed());
     m_sheet.start(*ids);
     m_running = true;
+    m_answerLogFailed = false;
 
     ui->Shape1->hide();
     ui->Memo1->clear();
@@ -163,7 +165,25 @@ void TForm1::answer(int letterIndex)
     static const int markerLeft[] = {276, 316, 356, 397, 437};
     ui->Shape1->move(markerLeft[letterIndex], 280);
     ui->Shape1->show();
-    m_sheet.setAnswer(m_position, kLetters.mid(letterIndex, 1));
+    const QString letter = kLetters.mid(letterIndex, 1);
+    const bool changed = m_sheet.answerAt(m_position) != letter;
+    m_sheet.setAnswer(m_position, letter);
+    if (changed)
+        logAnswer(m_sheet.questionAt(m_position), letter);
+}
+
+// Each answer is stored as it is given, so a test cut short by a crash or a power cut
+// still shows in the question statistics.
+void TForm1::logAnswer(int questionId, const QString& letter)
+{
+    try {
+        AnswerLog::record(m_data.ADOConnection1, {TimedTestFio, TimedTestGruppa, m_startedText}, questionId, letter);
+    } catch (const DataError& error) {
+        // The test goes on: its result row is written at the end as always. Told once per test.
+        if (!m_answerLogFailed)
+            ErrorReport::show(error);
+        m_answerLogFailed = true;
+    }
 }
 
 void TForm1::Button5Click()

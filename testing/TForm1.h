@@ -76,6 +76,7 @@ protected:
 private:
     void step(int delta);
     void answer(int letterIndex);
+    void logAnswer(int questionId, const QString& letter);
     qint64 remainingSeconds() const;
     void showRemainingTime(qint64 seconds);
     void scoreAndStore();
@@ -90,6 +91,7 @@ private:
     qint64 m_limitSeconds = 0;
     QDateTime m_startedAt;
     QString m_startedText;
+    bool m_answerLogFailed = false;
 
     QPointer<QWidget> m_mainWindow;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };

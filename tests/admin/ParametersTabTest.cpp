@@ -180,17 +180,20 @@ TEST_F(ParametersTab, TheGridFollowsEveryLaterStatement)
     EXPECT_EQ(titles(), QStringList{QStringLiteral("id")});
 }
 
-TEST_F(ParametersTab, ClearEmptiesTheResultsSilently)
+// Once the teacher has said Yes (and No to saving them first), the results go as before.
+TEST_F(ParametersTab, ClearEmptiesTheResultsOnceConfirmed)
 {
     addResults();
     showPage(2);
-    for (int time = 0; time < 2; ++time) { // the second time on an empty table
+    dialogs.yesNoAnswers = {true, false, true}; // the second time on an empty table: one question
+    for (int time = 0; time < 2; ++time) {
         click(control<QPushButton>(form2.get(), "Button2"));
         EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM rezult")).toInt(), 0);
         EXPECT_EQ(grid()->model()->rowCount(), 0);
         EXPECT_EQ(grid()->model()->columnCount(), 0);
     }
-    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(dialogs.yesNoAnswers.empty());
 }
 
 TEST_F(ParametersTab, TheGridCannotChangeTheResults)

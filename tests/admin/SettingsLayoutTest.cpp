@@ -33,10 +33,10 @@ TEST_F(SettingsLayout, TheSettingsWindow)
     EXPECT_EQ(form2->font().pixelSize(), 11);
     auto* pages = control<QTabWidget>(form2.get(), "PageControl1");
     ASSERT_NE(pages, nullptr);
-    const char* const titles[] = {"Темы", "База тестов", "Тестирование", "Защита"};
-    const char* const names[] = {"TabSheet2", "TabSheet3", "TabSheet1", "TabSheet4"};
-    ASSERT_EQ(pages->count(), 4);
-    for (int i = 0; i < 4; ++i) {
+    const char* const titles[] = {"Темы", "База тестов", "Тестирование", "Защита", "Статистика"};
+    const char* const names[] = {"TabSheet2", "TabSheet3", "TabSheet1", "TabSheet4", "TabSheet5"};
+    ASSERT_EQ(pages->count(), 5);
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(pages->tabText(i), QString::fromUtf8(titles[i]));
         EXPECT_EQ(pages->widget(i)->objectName(), QString::fromLatin1(names[i]));
     }

@@ -40,7 +40,23 @@ std::optional<QString> ScriptedDialogs::inputQuery(const QString& caption, const
 
 std::optional<QString> ScriptedDialogs::chooseFile()
 {
-    boxes.push_back({QStringLiteral("file"), QString(), QString(), Icon::None});
+    return nextFile(QStringLiteral("file"), QString());
+}
+
+std::optional<QString> ScriptedDialogs::chooseFileToOpen(const QString& caption, const QString& /*filters*/)
+{
+    return nextFile(QStringLiteral("open"), caption);
+}
+
+std::optional<QString> ScriptedDialogs::chooseFileToSave(const QString& caption, const QString& /*filters*/,
+                                                         const QString& /*suggestedName*/)
+{
+    return nextFile(QStringLiteral("save"), caption);
+}
+
+std::optional<QString> ScriptedDialogs::nextFile(const QString& kind, const QString& caption)
+{
+    boxes.push_back({kind, caption, caption, Icon::None});
     if (fileAnswers.empty())
         throw std::logic_error("ScriptedDialogs: no answer queued for a file dialog");
     auto answer = fileAnswers.front();

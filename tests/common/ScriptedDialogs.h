@@ -13,7 +13,7 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     struct Box {
-        QString kind; // "message", "yesno", "input" or "file"
+        QString kind; // "message", "yesno", "input", "file", "open" or "save"
         QString text;
         QString caption;
         Icon icon = Icon::None;
@@ -27,6 +27,10 @@ public:
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;
     std::optional<QString> chooseFile() override;
+    // Both take their answers from fileAnswers; the box's text is the caption.
+    std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) override;
+    std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
+                                            const QString& suggestedName) override;
 
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<QString>> inputAnswers;
@@ -36,4 +40,7 @@ public:
     // The texts of the message boxes shown so far, in order.
     QStringList messages() const;
     void clear() { boxes.clear(); }
+
+private:
+    std::optional<QString> nextFile(const QString& kind, const QString& caption);
 };

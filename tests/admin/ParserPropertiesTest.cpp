@@ -1,0 +1,77 @@
+#include "admin/AikenFormat.h"
+#include "admin/GiftFormat.h"
+#include "admin/QuestionFile.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+const char* const kAiken = "Вопрос один?\nA. да\nB. нет\nANSWER: A\n\nВопрос два\nA) x\nB) y\nC) z\nANSWER: C\n";
+const char* const kGift = "// c\n::T::Вопрос {=да ~нет#потому}\n\nДругой \\{\\} {\n~a\n=b\n~c\n}\n";
+
+// Whatever the text, what comes out can go into the bank as it is.
+void expectSound(const ImportResult& result, const QString& text)
+{
+    const int lines = int(text.count(u'\n') + text.count(u'\r')) + 1;
+    for (const BankQuestion& q : result.questions) {
+        ASSERT_GE(q.options.size(), 2) << text.toStdString();
+        ASSERT_LE(q.options.size(), BankQuestion::kMaxOptions) << text.toStdString();
+        ASSERT_TRUE(q.right >= 0 && q.right < q.options.size()) << text.toStdString();
+        ASSERT_FALSE(q.text.trimmed().isEmpty()) << text.toStdString();
+        for (const QString& option : q.options)
+            ASSERT_FALSE(option.isEmpty() || option.contains(u'\n')) << text.toStdString();
+        ASSERT_TRUE(q.line >= 1 && q.line <= lines) << text.toStdString();
+        // The stored form reads back as the same question.
+        const auto back = BankQuestion::fromStored(q.storedText(), q.key());
+        ASSERT_TRUE(back.has_value()) << q.storedText().toStdString();
+        ASSERT_EQ(back->options, q.options);
+    }
+    for (const ImportIssue& issue : result.issues)
+        ASSERT_TRUE(issue.line >= 1 && issue.line <= lines && !issue.reason.isEmpty()) << text.toStdString();
+}
+
+// Random edits that favour the characters both formats care about.
+QString mutate(QString text, std::mt19937& random)
+{
+    static const QString alphabet = QStringLiteral("{}=~#:\\/ \n\r\tABCDEF.)ANSWER%-> ёЯ");
+    const int edits = 1 + int(random() % 6);
+    for (int e = 0; e < edits; ++e) {
+        const qsizetype at = text.isEmpty() ? 0 : qsizetype(random() % quint32(text.size() + 1));
+        const QChar c = alphabet.at(qsizetype(random() % quint32(alphabet.size())));
+        switch (random() % 3) {
+        case 0: text.insert(at, c); break;
+        case 1: if (at < text.size()) text.remove(at, 1); break;
+        default: if (at < text.size()) text[at] = c; break;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(ParserProperties, MutatedFilesNeverGiveABrokenQuestion)
+{
+    std::mt19937 random(20);
+    for (int round = 0; round < 3000; ++round) {
+        const QString aiken = mutate(QString::fromUtf8(kAiken), random);
+        expectSound(AikenFormat::parse(aiken), aiken);
+        const QString gift = mutate(QString::fromUtf8(kGift), random);
+        expectSound(GiftFormat::parse(gift), gift);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST(ParserProperties, RandomBytesAreDecodedAndReadWithoutHarm)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 500; ++round) {
+        QByteArray bytes(int(random() % 300), Qt::Uninitialized);
+        for (char& byte : bytes)
+            byte = char(random() % 256);
+        const QuestionFile::Parsed parsed = QuestionFile::parse(round % 2 ? QStringLiteral("x.gift") : QStringLiteral("x.txt"), bytes);
+        EXPECT_LE(parsed.result.questions.size(), 1) << round;
+    }
+}

@@ -1,0 +1,147 @@
+#include "AdminFixture.h"
+
+#include "admin/BankTransfer.h"
+#include "admin/ImportPreviewDialog.h"
+#include "admin/TForm2.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+class TeacherFiles : public AdminFixture
+{
+protected:
+    QString write(const char* name, const QByteArray& bytes)
+    {
+        const QString path = files.filePath(QString::fromUtf8(name));
+        QFile out(path);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return path;
+    }
+    QByteArray read(const QString& path)
+    {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    ImportPreviewDialog* importFile(const QString& path)
+    {
+        dialogs.fileAnswers.push_back(path);
+        click(control<QPushButton>(form2.get(), "importButton"));
+        return form2->bankTransfer().preview();
+    }
+    void choose(ImportPreviewDialog* preview, const char* button)
+    {
+        ASSERT_NE(preview, nullptr);
+        click(preview->findChild<QPushButton*>(QString::fromLatin1(button)));
+        settle();
+    }
+    QString bank() { return column(QStringLiteral("SELECT q.id || ' ' || k.\"key\" FROM questions q JOIN keys k USING (id) ORDER BY q.id")).join(u','); }
+    QStringList listed()
+    {
+        QStringList ids;
+        auto* list = control<QListWidget>(form2.get(), "ListBox1");
+        for (int i = 0; i < list->count(); ++i)
+            ids << list->item(i)->text();
+        return ids;
+    }
+
+    QTemporaryDir files;
+    const QByteArray aiken = "Что такое СУБД?\nA. Программа\nB. Таблица\nANSWER: A\n\n"
+                             "Шесть вариантов\nA. 1\nB. 2\nC. 3\nD. 4\nE. 5\nF. 6\nANSWER: A\n\n"
+                             "Ключ?\nA) да\nB) нет\nC) может быть\nANSWER: C\n";
+};
+
+TEST_F(TeacherFiles, PreviewListsQuestionsAndUnreadLinesBeforeAnythingIsStored)
+{
+    exec(QStringLiteral("INSERT INTO questions VALUES (4, 'Старый'); INSERT INTO keys VALUES (4, 'B')"));
+    showPage(1);
+    ImportPreviewDialog* preview = importFile(write("вопросы.txt", aiken));
+    ASSERT_NE(preview, nullptr);
+    auto* table = preview->findChild<QTableWidget*>(QStringLiteral("questionTable"));
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Что такое СУБД?"));
+    EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("15"));
+    EXPECT_EQ(table->item(1, 3)->text(), QStringLiteral("C. может быть"));
+    auto* problems = preview->findChild<QListWidget*>(QStringLiteral("problemList"));
+    ASSERT_EQ(problems->count(), 1);
+    EXPECT_TRUE(problems->item(0)->text().startsWith(QStringLiteral("Строка 6: Вопрос со строки 6 не принят: больше пяти")));
+    EXPECT_EQ(bank(), QStringLiteral("4 B")) << "nothing is stored before the choice";
+
+    choose(preview, "addButton");
+    EXPECT_EQ(bank(), QStringLiteral("4 B,5 A,6 C"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT question FROM questions WHERE id = 6")).toString(),
+              QStringLiteral("Ключ?\nA) да\nB) нет\nC) может быть"));
+    EXPECT_EQ(dialogs.messages().back(), QStringLiteral("Добавлено вопросов: 2 (номера 5–6)."));
+    EXPECT_EQ(listed(), (QStringList{"4", "5", "6"}));
+}
+
+TEST_F(TeacherFiles, CancelOrNoFileStoresNothing)
+{
+    showPage(1);
+    dialogs.fileAnswers.push_back(std::nullopt);
+    click(control<QPushButton>(form2.get(), "importButton"));
+    EXPECT_EQ(form2->bankTransfer().preview(), nullptr);
+
+    choose(importFile(write("a.txt", aiken)), "cancelButton");
+    EXPECT_EQ(bank(), QString());
+
+    // Replacing, then saying No to the question, stores nothing either.
+    dialogs.yesNoAnswers = {false};
+    choose(importFile(write("b.txt", aiken)), "replaceButton");
+    EXPECT_EQ(bank(), QString());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(TeacherFiles, ReplaceAsksThenRenumbersTheBank)
+{
+    exec(QStringLiteral("INSERT INTO questions VALUES (7, 'a'), (8, 'b'), (9, 'c'); INSERT INTO keys VALUES (7, 'A'), (8, 'A'), (9, 'A'); "
+                        "UPDATE params SET kolvo = 3"));
+    showPage(1);
+    dialogs.yesNoAnswers = {true};
+    choose(importFile(write("c.txt", aiken)), "replaceButton");
+    ASSERT_EQ(dialogs.boxes.front().kind, QStringLiteral("open"));
+    const QString question = dialogs.boxes.at(1).text;
+    EXPECT_TRUE(question.contains(QStringLiteral("вопросов сейчас: 3"))) << question.toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral("задано вопросов: 3 — больше"))) << question.toStdString();
+    EXPECT_EQ(bank(), QStringLiteral("1 A,2 C"));
+    EXPECT_EQ(listed(), (QStringList{"1", "2"}));
+}
+
+TEST_F(TeacherFiles, Windows1251FileIsReadWithItsLetters)
+{
+    // "Вопрос?\nA. да\nB. нет\nANSWER: B" in code page 1251, CRLF line ends.
+    const QString path = write("cp1251.txt", "\xC2\xEE\xEF\xF0\xEE\xF1?\r\nA. \xE4\xE0\r\nB. \xED\xE5\xF2\r\nANSWER: B\r\n");
+    showPage(1);
+    choose(importFile(path), "addButton");
+    EXPECT_EQ(scalar(QStringLiteral("SELECT question FROM questions")).toString(),
+              QStringLiteral("Вопрос?\nA) да\nB) нет"));
+}
+
+TEST_F(TeacherFiles, FileWithoutQuestionsIsToldNotPreviewed)
+{
+    showPage(1);
+    EXPECT_EQ(importFile(write("empty.txt", "\n\n  \n")), nullptr);
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("В файле «empty.txt» нет ни одного вопроса.")});
+}
+
+TEST_F(TeacherFiles, ExportWritesTheChosenFormatAndNamesWhatItSkipped)
+{
+    exec(QStringLiteral("INSERT INTO questions VALUES (1, 'Что?' || char(10) || 'A) x' || char(10) || 'B) y'), "
+                        "(2, 'Свободный текст'); INSERT INTO keys VALUES (1, 'B'), (2, 'A')"));
+    showPage(1);
+    const QString path = files.filePath(QStringLiteral("банк.gift"));
+    dialogs.fileAnswers.push_back(path);
+    click(control<QPushButton>(form2.get(), "exportBankButton"));
+    EXPECT_EQ(QString::fromUtf8(read(path)), QStringLiteral("// Вопрос 1\nЧто? {\n\t~x\n\t=y\n}\n\n"));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().front().startsWith(QStringLiteral("Выгружено вопросов: 1 в файл «банк.gift».")));
+    EXPECT_TRUE(dialogs.messages().front().contains(QStringLiteral("№2 — текст не кончается вариантами")));
+
+    dialogs.clear();
+    exec(QStringLiteral("DELETE FROM questions"));
+    click(control<QPushButton>(form2.get(), "exportBankButton"));
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("В банке нет вопросов.")});
+}
