@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QLabel>
 #include <QString>
 
-// A skinned label.
-// Until it paints itself from the skin it draws as the plain control; its skin section
-// comes from the layout.
+// A transparent label: its skinned parent's face shows through around the text.
 class TsLabel : public QLabel
 {
     Q_OBJECT
@@ -13,8 +12,15 @@ class TsLabel : public QLabel
 public:
     explicit TsLabel(QWidget* parent = nullptr);
 
+    // Labels keep no binding; the section is only remembered.
     const QString& skinSection() const { return m_skinSection; }
     void setSkinSection(const QString& section) { m_skinSection = section; }
+
+    // The font the label paints with.
+    virtual QFont GetCurrentFont() const { return font(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString m_skinSection;

@@ -1,12 +1,19 @@
 #include "skin/controls/TsPanel.h"
 
+#include "skin/SkinMessage.h"
+#include "skin/controls/ControlFace.h"
+#include "skin/paint/PaintSection.h"
+#include "skin/paint/PaintText.h"
+#include "skin/paint/TsSkinTables.h"
+
 #include <QPainter>
 
 TsPanel::TsPanel(QWidget* parent)
     : QFrame(parent)
+    , SkinData(this, ckPanel, true)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setAutoFillBackground(true);
+    SkinData.AfterLoad();
 }
 
 void TsPanel::setCaption(const QString& caption)
@@ -14,15 +21,94 @@ void TsPanel::setCaption(const QString& caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    SkinData.RequestRepaint();
     update();
+}
+
+bool TsPanel::event(QEvent* event)
+{
+    SkinData.HandleCommonMessage(event);
+    if (!SkinData.IsSkinned())
+        return QFrame::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+        if (SkinData.IsTransparentSection() || (SkinData.Section()->HotTransparency > 0 && SkinData.IsActiveState()))
+            SkinData.CacheInvalid = true;
+        break;
+    case QEvent::Show:
+    case QEvent::Hide:
+        SkinData.CacheInvalid = true;
+        SkinData.PaintSuspended = false;
+        break;
+    case QEvent::FontChange:
+        if (!m_caption.isEmpty())
+            SkinData.RequestRepaint();
+        break;
+    default:
+        if (SkinMessage* message = SkinMessage::from(event); message && message->number() == SKN_REPAINT) {
+            SkinData.RepaintNow();
+            return true;
+        }
+        break;
+    }
+    return QFrame::event(event);
 }
 
 void TsPanel::paintEvent(QPaintEvent* event)
 {
+    TsCommonData::PaintScope scope(SkinData);
+    if (!SkinData.IsSkinned()) {
+        paintUnskinned(event);
+        return;
+    }
+    if (SkinData.PaintingSuspended())
+        return;
+    if (FaceNeedsRender(SkinData, ParentEdge::CountsOutside) && !SkinData.CacheFrozen)
+        PrepareCache();
+    QPainter dc(this);
+    SkinData.CopyCacheToDC(dc);
+}
+
+void TsPanel::PrepareCache()
+{
+    SkinData.PrepareCacheBitmap();
+    Bitmap24& cache = *SkinData.CacheBitmap;
+    Bitmap24 fallback;
+    const TsParentCache parent = ParentBackground(SkinData, fallback);
+    PaintSectionWithBorders(TsCommonData::Tables(), SkinData.SectionIndex, SkinData.SkinSection(), parent, cache, pos(),
+                            RectOfSize(width(), height()), 0, true);
+    paintCaption(cache);
+    SkinData.CacheRendered();
+}
+
+void TsPanel::paintCaption(Bitmap24& cache)
+{
+    if (m_caption.isEmpty())
+        return;
+    const int h = MeasureText(font(), QStringLiteral("W")).height();
+    TsRect rect = RectOfSize(width(), height());
+    rect.Top = (rect.Top + rect.Bottom - h) / 2;
+    rect.Bottom = rect.Top + h;
+    unsigned format = TextCenter | TextVCenter | TextExpandTabs | TextSingleLine;
+    if (layoutDirection() == Qt::RightToLeft)
+        format |= TextRtlReading;
+    PaintCanvas canvas{cache, font(), ToTsColor(palette().color(QPalette::WindowText))};
+    if (testAttribute(Qt::WA_SetFont))
+        DrawEmbossedText(canvas, m_caption, isEnabled(), format, rect);
+    else
+        DrawSkinText(TsCommonData::Tables(), canvas, m_caption, isEnabled(), false, SkinData.SectionIndex,
+                     format | TextNoPrefix, rect);
+}
+
+void TsPanel::paintUnskinned(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(backgroundRole()));
+    painter.end();
     QFrame::paintEvent(event);
     if (m_caption.isEmpty())
         return;
-    QPainter painter(this);
+    painter.begin(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, m_caption);

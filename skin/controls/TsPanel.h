@@ -1,11 +1,12 @@
 #pragma once
 
+#include "skin/TsCommonData.h"
+
 #include <QFrame>
 #include <QString>
 
-// A skinned panel: a container that shows its caption centred.
-// Until it paints itself from the skin it draws as a plain raised panel; its skin section
-// comes from the layout.
+// A skinned panel: a container painted from its section (by default "PANEL") that shows
+// its caption centred on one line. Unskinned it draws as a plain raised panel.
 class TsPanel : public QFrame
 {
     Q_OBJECT
@@ -14,16 +15,23 @@ class TsPanel : public QFrame
 public:
     explicit TsPanel(QWidget* parent = nullptr);
 
-    const QString& skinSection() const { return m_skinSection; }
-    void setSkinSection(const QString& section) { m_skinSection = section; }
+    TsCommonData SkinData;
+
+    const QString& skinSection() const { return SkinData.SkinSection(); }
+    void setSkinSection(const QString& section) { SkinData.SetSkinSection(section); }
 
     const QString& caption() const { return m_caption; }
     void setCaption(const QString& caption);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // The face into the cache: section, border, caption.
+    virtual void PrepareCache();
 
 private:
-    QString m_skinSection;
+    void paintUnskinned(QPaintEvent* event);
+    void paintCaption(Bitmap24& cache);
+
     QString m_caption;
 };

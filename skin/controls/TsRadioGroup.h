@@ -1,55 +1,54 @@
 #pragma once
 
-#include <QGroupBox>
-#include <QString>
+#include "skin/controls/TsGroupBox.h"
+
+#include <QRadioButton>
 #include <QStringList>
 #include <QVector>
 
-class QRadioButton;
+class TsGroupButton;
 
-// A skinned group of radio buttons laid out in columns (filled column by column), with
-// one chosen item. A change of the chosen item, by the user or by setItemIndex with a
-// valid index, emits clicked(); clearing the choice with setItemIndex(-1) does not, and
-// neither does choosing the item that is already chosen.
-class TsRadioGroup : public QGroupBox
+// A skinned group box with one radio button per item, laid out in columns (filled column
+// by column), and the index of the chosen item. Columns are kept within 1..16 and the
+// index within -1..count - 1. A new index, chosen by the user or assigned from code,
+// checks its button and emits clicked() once; -1 clears the choice and emits nothing.
+class TsRadioGroup : public TsGroupBox
 {
     Q_OBJECT
-    Q_PROPERTY(QString SkinSection READ skinSection WRITE setSkinSection)
     Q_PROPERTY(QStringList items READ items WRITE setItems)
     Q_PROPERTY(int columns READ columns WRITE setColumns)
     Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)
 public:
     explicit TsRadioGroup(QWidget* parent = nullptr);
+    ~TsRadioGroup() override;
 
-    const QString& skinSection() const { return m_skinSection; }
-    void setSkinSection(const QString& section) { m_skinSection = section; }
-
-    // New items start with no item chosen.
     const QStringList& items() const { return m_items; }
+    // An index past the new items is lowered to the last one.
     void setItems(const QStringList& items);
     int columns() const { return m_columns; }
     void setColumns(int columns);
-
-    // -1 when no item is chosen; an index outside the items clears the choice.
     int itemIndex() const { return m_itemIndex; }
     void setItemIndex(int index);
 
     QRadioButton* button(int index) const;
+    // Whether the buttons may change; always in this group.
+    virtual bool CanModify() const { return true; }
+    void ArrangeButtons();
 
 signals:
     void clicked();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
-    void rebuild();
-    void layoutButtons();
-    void buttonToggled(int index, bool checked);
+    void SetButtonCount(int count);
+    void UpdateButtons();
+    void ButtonClick(TsGroupButton* button);
 
-    QString m_skinSection;
     QStringList m_items;
     int m_columns = 1;
     int m_itemIndex = -1;
-    QVector<QRadioButton*> m_buttons;
+    bool m_updating = false;
+    QVector<TsGroupButton*> m_buttons;
 };
