@@ -181,3 +181,34 @@ TEST(PaintText, FocusFrameSetsEveryThirdPixelWithAWhiteOneUpAndLeft)
     DrawFocusFrame(canvas, {0, 0, 25, 25});
     EXPECT_EQ(picture.pixel(0, 0), 0u);
 }
+
+TEST(PaintText, MeasuringInAWidthBreaksWordsExpandsTabsAndKeepsEmptyTextEmpty)
+{
+    const QFont font = testFont();
+    const QString text = QStringLiteral("Начать тестирование");
+    const QSize oneLine = MeasureTextIn(font, text, 1000, TextCenter | TextWordBreak);
+    const QSize narrow = MeasureTextIn(font, text, oneLine.width() / 2, TextCenter | TextWordBreak);
+    EXPECT_EQ(oneLine, MeasureText(font, text));
+    EXPECT_GE(narrow.height(), 2 * oneLine.height() - 1);
+    EXPECT_LE(narrow.width(), oneLine.width() / 2 + 1);
+    EXPECT_EQ(MeasureTextIn(font, QString(), 100, TextWordBreak), QSize(0, 0));
+    // A tab is wider expanded than as a single character's advance.
+    const QString tabbed = QStringLiteral("a\tb");
+    EXPECT_GT(MeasureTextIn(font, tabbed, 1000, TextWordBreak | TextExpandTabs).width(),
+              MeasureTextIn(font, QStringLiteral("a b"), 1000, TextWordBreak).width());
+}
+
+TEST(PaintText, RightToLeftReadingPutsTheFirstLetterOnTheRight)
+{
+    auto drawn = [](unsigned format) {
+        Bitmap24 picture(80, 16);
+        picture.fill(0xFFFFFF);
+        PaintCanvas canvas{picture, testFont(), 0};
+        TsRect rect{0, 0, 80, 16};
+        // "1." reads ".1" right to left: the dot moves to the left.
+        DrawContourText(canvas, QStringLiteral("1."), true, {0, kNoColor, kNoColor, kNoColor, kNoColor},
+                        format | TextWordBreak, rect);
+        return picture;
+    };
+    EXPECT_FALSE(drawn(TextLeft) == drawn(TextLeft | TextRtlReading));
+}
