@@ -7,6 +7,7 @@
 #include "skin/TsSkinManager.h"
 #include "skin/TsSkinableMenus.h"
 #include "skin/controls/FormHitTest.h"
+#include "skin/controls/TsSystemMenu.h"
 #include "skin/paint/PaintBorder.h"
 #include "skin/paint/PaintCopy.h"
 #include "skin/paint/PaintImagePiece.h"
@@ -156,9 +157,25 @@ TsSkinProvider::TsSkinProvider(QWidget* form, QWidget* clientArea, QMenuBar* men
     if (clientArea)
         clientArea->installEventFilter(this);
     new MenuKeyWatcher(this, [this](QObject* watched, QEvent* event) { return filterKey(watched, event); });
+    m_systemMenu = new TsSystemMenu(form);
+    connect(m_systemMenu, &TsSystemMenu::restoreChosen, this, [this] { m_commands.restore(); refreshSystemMenu(); });
+    connect(m_systemMenu, &TsSystemMenu::maximizeChosen, this, [this] { m_commands.maximize(); refreshSystemMenu(); });
+    connect(m_systemMenu, &TsSystemMenu::minimizeChosen, this, [this] { minimizeApplication(); refreshSystemMenu(); });
+    connect(m_systemMenu, &TsSystemMenu::closeChosen, form, &QWidget::close);
     updateIndexes();
+    refreshSystemMenu();
     if (skinUsable())
         skinFrame();
+}
+
+void TsSkinProvider::refreshSystemMenu()
+{
+    if (!m_form || !m_systemMenu)
+        return;
+    const TsWindowState state = m_form->isMinimized() ? TsWindowState::wsMinimized
+                                : m_commands.isMaximized() ? TsWindowState::wsMaximized
+                                                           : TsWindowState::wsNormal;
+    m_systemMenu->Refresh(TsBorderStyle::bsSizeable, BorderIcons, state);
 }
 
 TsSkinProvider::~TsSkinProvider() = default;
@@ -571,6 +588,7 @@ void TsSkinProvider::buttonReleased(int code)
         break;
     }
     HotButton = 0;
+    refreshSystemMenu();
 }
 
 void TsSkinProvider::minimizeApplication()
@@ -695,6 +713,7 @@ void TsSkinProvider::activationChanged()
     FormActive = active;
     SkinData.CacheInvalid = true;
     m_form->update(QRect(0, 0, m_form->width(), m_metrics.titleHeight()));
+    refreshSystemMenu();
 }
 
 // ---- the menu bar ----------------------------------------------------------------------
@@ -971,6 +990,7 @@ bool TsSkinProvider::filterFormEvent(QEvent* event)
         return false;
     case QEvent::WindowStateChange:
         m_commands.windowStateChanged();
+        refreshSystemMenu();
         SkinData.CacheInvalid = true;
         m_form->update(QRect(0, 0, m_form->width(), m_metrics.titleHeight()));
         return false;
