@@ -7,6 +7,8 @@
 #include "skin/TsSkinManager.h"
 #include "skin/TsSkinableMenus.h"
 #include "skin/controls/FormHitTest.h"
+#include "skin/controls/FormRegion.h"
+#include "skin/controls/TsSystemMenu.h"
 #include "skin/paint/PaintBorder.h"
 #include "skin/paint/PaintCopy.h"
 #include "skin/paint/PaintImagePiece.h"
@@ -38,50 +40,6 @@ Bitmap24 copyOf(const Bitmap24& source, const QRect& r)
     if (!part.isNull())
         CopyRect(part, 0, 0, source, tsRect(r));
     return part;
-}
-
-// The size of one frame of an image piece.
-QSize frameSize(const TsMaskData& piece)
-{
-    const int count = std::max<int>(piece.ImageCount, 1);
-    if (piece.hasOwnPicture())
-        return QSize(piece.Bitmap.width() / 3, piece.Bitmap.height() / 2);
-    return QSize(piece.R.width() / count, piece.R.height() / (piece.MaskType + 1));
-}
-
-// The magenta runs of the corner cells of a piece's first frame, cut out of the region at
-// the window's corners; the bottom corners only when asked.
-void cutCorners(QRegion& region, const TsSkinTables& tables, const TsMaskData& piece, QSize window, bool bottom)
-{
-    const Bitmap24& source = piece.hasOwnPicture() ? piece.Bitmap : tables.masterBitmap;
-    const QPoint origin = piece.hasOwnPicture() ? QPoint() : QPoint(piece.R.Left, piece.R.Top);
-    const QSize frame = frameSize(piece);
-    const int cw = frame.width() / 3, ch = frame.height() / 3;
-    auto cutRow = [&](int sourceY, int destY) {
-        if (origin.y() + sourceY < 0 || origin.y() + sourceY >= source.height())
-            return;
-        const uint8_t* row = source.scanLine(origin.y() + sourceY);
-        const int columns[2][2] = {{0, 0}, {frame.width() - cw, window.width() - cw}};
-        for (const auto& column : columns) {
-            int run = -1;
-            for (int x = 0; x <= cw; ++x) {
-                const int sx = origin.x() + column[0] + x;
-                const bool magenta = x < cw && sx < source.width() && row[sx * 3] == 0xFF && row[sx * 3 + 1] == 0
-                                     && row[sx * 3 + 2] == 0xFF;
-                if (magenta && run < 0)
-                    run = x;
-                if (!magenta && run >= 0) {
-                    region -= QRegion(column[1] + run, destY, x - run, 1);
-                    run = -1;
-                }
-            }
-        }
-    };
-    for (int y = 0; y < ch; ++y) {
-        cutRow(y, y);
-        if (bottom)
-            cutRow(frame.height() - ch + y, window.height() - ch + y);
-    }
 }
 
 Qt::CursorShape cursorFor(int code)
@@ -156,9 +114,25 @@ TsSkinProvider::TsSkinProvider(QWidget* form, QWidget* clientArea, QMenuBar* men
     if (clientArea)
         clientArea->installEventFilter(this);
     new MenuKeyWatcher(this, [this](QObject* watched, QEvent* event) { return filterKey(watched, event); });
+    m_systemMenu = new TsSystemMenu(form);
+    connect(m_systemMenu, &TsSystemMenu::restoreChosen, this, [this] { m_commands.restore(); refreshSystemMenu(); });
+    connect(m_systemMenu, &TsSystemMenu::maximizeChosen, this, [this] { m_commands.maximize(); refreshSystemMenu(); });
+    connect(m_systemMenu, &TsSystemMenu::minimizeChosen, this, [this] { minimizeApplication(); refreshSystemMenu(); });
+    connect(m_systemMenu, &TsSystemMenu::closeChosen, form, &QWidget::close);
     updateIndexes();
+    refreshSystemMenu();
     if (skinUsable())
         skinFrame();
+}
+
+void TsSkinProvider::refreshSystemMenu()
+{
+    if (!m_form || !m_systemMenu)
+        return;
+    const TsWindowState state = m_form->isMinimized() ? TsWindowState::wsMinimized
+                                : m_commands.isMaximized() ? TsWindowState::wsMaximized
+                                                           : TsWindowState::wsNormal;
+    m_systemMenu->Refresh(TsBorderStyle::bsSizeable, BorderIcons, state);
 }
 
 TsSkinProvider::~TsSkinProvider() = default;
@@ -182,7 +156,7 @@ void TsSkinProvider::updateIndexes()
     input.icons = BorderIcons;
     input.showAppIcon = ShowAppIcon;
     if (ImageIndexValid(m_buttons[0].imageIndex))
-        input.closeButton = frameSize(tables.masks[std::size_t(m_buttons[0].imageIndex)]);
+        input.closeButton = ImageFrameSize(tables.masks[std::size_t(m_buttons[0].imageIndex)]);
     input.hasMaxImage = ImageIndexValid(m_buttons[1].imageIndex);
     input.hasMinImage = ImageIndexValid(m_buttons[2].imageIndex);
     input.hasHelpImage = ImageIndexValid(m_buttons[3].imageIndex);
@@ -293,11 +267,11 @@ QRegion TsSkinProvider::WindowRegion() const
     if (!m_metrics.framed())
         return region;
     if (ImageIndexValid(SkinData.BorderMaskIndex))
-        cutCorners(region, tables, tables.masks[std::size_t(SkinData.BorderMaskIndex)], size, true);
+        CutMagentaCorners(region, tables, tables.masks[std::size_t(SkinData.BorderMaskIndex)], size, Corners::All);
     const int titleSection = FindSectionIndex(kFormTitle);
     const int titleBorder = titleSection >= 0 ? FindImageIndex(titleSection, kFormTitle, QStringLiteral("BORDERSMASK")) : -1;
     if (ImageIndexValid(titleBorder))
-        cutCorners(region, tables, tables.masks[std::size_t(titleBorder)], size, false);
+        CutMagentaCorners(region, tables, tables.masks[std::size_t(titleBorder)], size, Corners::Top);
     return region;
 }
 
@@ -413,7 +387,7 @@ void TsSkinProvider::renderTitle()
     const int titleBar = FindImageIndex(SkinData.SectionIndex, kForm, QStringLiteral("TITLEBAR"));
     if (visible > 0 && ImageIndexValid(titleBar)) {
         const TsMaskData& piece = tables.masks[std::size_t(titleBar)];
-        const int cell = frameSize(piece).width() / 3;
+        const int cell = ImageFrameSize(piece).width() / 3;
         PaintBorderMask(tables, cache, {W - (2 * cell + visible * m_metrics.BW), 0, W, th}, true, 0, piece, EmptyParentCache());
     }
     const int stripWidth = (visible + 1) * (m_metrics.BW + 1) + m_metrics.FW;
@@ -571,6 +545,7 @@ void TsSkinProvider::buttonReleased(int code)
         break;
     }
     HotButton = 0;
+    refreshSystemMenu();
 }
 
 void TsSkinProvider::minimizeApplication()
@@ -695,6 +670,7 @@ void TsSkinProvider::activationChanged()
     FormActive = active;
     SkinData.CacheInvalid = true;
     m_form->update(QRect(0, 0, m_form->width(), m_metrics.titleHeight()));
+    refreshSystemMenu();
 }
 
 // ---- the menu bar ----------------------------------------------------------------------
@@ -971,6 +947,7 @@ bool TsSkinProvider::filterFormEvent(QEvent* event)
         return false;
     case QEvent::WindowStateChange:
         m_commands.windowStateChanged();
+        refreshSystemMenu();
         SkinData.CacheInvalid = true;
         m_form->update(QRect(0, 0, m_form->width(), m_metrics.titleHeight()));
         return false;

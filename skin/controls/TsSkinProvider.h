@@ -17,6 +17,7 @@ class QMenu;
 class QMenuBar;
 class QMouseEvent;
 class SkinMessage;
+class TsSystemMenu;
 
 // The skinned frame of a form: while a skin is ready the form is frameless and the
 // provider paints its border, title (icon, caption, buttons) and menu bar, and the client
@@ -69,6 +70,8 @@ public:
     // The window's picture, rendered when needed.
     const Bitmap24& RenderedCache();
     QRect ButtonRect(int hitCode) const;
+    // The system menu, kept in step with the window; shown only with skinned drop-downs.
+    TsSystemMenu* SystemMenuObject() const { return m_systemMenu; }
 
     // The caption as it fits: shortened with "..." or empty.
     static QString FittedCaption(const QFont& font, const QString& caption, int maxWidth);
@@ -124,6 +127,7 @@ private:
     void leaveMenuMode();
     int menuItemForLetter(QChar letter) const;
     void minimizeApplication();
+    void refreshSystemMenu();
 
     QPointer<QWidget> m_form;
     QPointer<QWidget> m_client;
@@ -151,4 +155,5 @@ private:
     bool m_menuKeyboard = false;
     bool m_altAlone = false;
     QPointer<QMenu> m_openMenu;
+    TsSystemMenu* m_systemMenu = nullptr;
 };

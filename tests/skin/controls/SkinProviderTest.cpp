@@ -8,6 +8,7 @@
 #include "skin/TsSkinManager.h"
 #include "skin/TsSkinableMenus.h"
 #include "skin/controls/TsSkinProvider.h"
+#include "skin/controls/TsSystemMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -292,6 +293,11 @@ TEST_F(SkinProviderTest, TitleButtonsCloseMaximiseAndRestore)
     click(centreOf(HTMAXBUTTON));
     EXPECT_TRUE(provider->Commands().isMaximized());
     EXPECT_EQ(form->geometry(), form->screen()->availableGeometry());
+    // The system menu follows: Restore on, Maximize and Move off.
+    ASSERT_NE(provider->SystemMenuObject(), nullptr);
+    EXPECT_TRUE(provider->SystemMenuObject()->action(TsSystemMenu::ItemRestore)->isEnabled());
+    EXPECT_FALSE(provider->SystemMenuObject()->action(TsSystemMenu::ItemMaximize)->isEnabled());
+    EXPECT_FALSE(provider->SystemMenuObject()->action(TsSystemMenu::ItemMove)->isEnabled());
     // Maximised: no sizing from the edges, no move from the caption.
     EXPECT_EQ(provider->HitTest(QPoint(1, 300)), HTTRANSPARENT);
     const QPoint at = form->pos();
