@@ -75,8 +75,9 @@ void TsPanel::PrepareCache()
     Bitmap24& cache = *SkinData.CacheBitmap;
     Bitmap24 fallback;
     const TsParentCache parent = ParentBackground(SkinData, fallback);
+    // The section's fill is the panel's middle; the piece gives only the border.
     PaintSectionWithBorders(TsCommonData::Tables(), SkinData.SectionIndex, SkinData.SkinSection(), parent, cache, pos(),
-                            RectOfSize(width(), height()), 0, true);
+                            RectOfSize(width(), height()), 0, false);
     paintCaption(cache);
     SkinData.CacheRendered();
 }

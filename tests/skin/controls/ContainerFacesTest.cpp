@@ -8,6 +8,7 @@
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsRadioGroup.h"
 #include "skin/controls/TsGroupButton.h"
+#include "skin/paint/PaintSection.h"
 #include "skin/paint/PaintText.h"
 
 #include <QApplication>
@@ -193,6 +194,13 @@ TEST(TsPanelFace, CornerCellIsThePanelPieceAndTouchingTheRightEdgeRendersAtEvery
         }
     }
     EXPECT_GT(compared, 0);
+
+    // The middle is the section's gradient; the border piece does not cover it.
+    Bitmap24 fill(200, 150);
+    PaintSectionFill(TsCommonData::Tables(), fill, RectOfSize(200, 150), inside->SkinData.SectionIndex, QStringLiteral("PANEL"), 0,
+                     SectionPatternsByName(TsCommonData::Tables(), inside->SkinData.SectionIndex, QStringLiteral("PANEL")));
+    for (int x = 2 * cellW; x < 200 - 2 * cellW; x += 7)
+        EXPECT_EQ(inside->SkinData.CacheBitmap->pixel(x, 75), fill.pixel(x, 75)) << x;
 
     const int insideRenders = inside->SkinData.RenderCount, touchingRenders = touching->SkinData.RenderCount;
     inside->repaint();
