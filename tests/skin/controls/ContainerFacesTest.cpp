@@ -4,6 +4,7 @@
 #include "common/QtWarningGuard.h"
 #include "skin/SkinWidgetSupport.h"
 #include "skin/SkinLookups.h"
+#include "skin/controls/TsGrip.h"
 #include "skin/controls/TsGroupBox.h"
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsRadioGroup.h"
@@ -208,6 +209,16 @@ TEST(TsPanelFace, CornerCellIsThePanelPieceAndTouchingTheRightEdgeRendersAtEvery
     EXPECT_EQ(inside->SkinData.RenderCount, insideRenders) << "a panel inside its parent keeps its face";
     EXPECT_EQ(touching->SkinData.RenderCount, touchingRenders + 1) << "a panel at the parent's edge renders again";
     EXPECT_TRUE(touching->SkinData.PartlyHidden);
+}
+
+TEST(TsGripFace, ATwentyPixelCheckboxPanelWithABlankCaption)
+{
+    GoldenSkinScope skin;
+    TsGrip grip;
+    EXPECT_EQ(grip.size(), QSize(20, 20));
+    EXPECT_EQ(grip.skinSection(), QStringLiteral("CHECKBOX"));
+    EXPECT_EQ(grip.caption(), QStringLiteral(" "));
+    EXPECT_TRUE(grip.SkinData.IsSkinned());
 }
 
 TEST(TsRadioButtonFace, GlyphIsTheSkinsRadioPictureAndChecksShowIt)
