@@ -41,8 +41,9 @@ struct Scene
         combo->setEditable(true);
         combo->setGeometry(8, 20, 673, 28);
         combo->setEditText(QStringLiteral("Название темы"));
-        group = new TsRadioGroup(panel);
-        group->setGeometry(8, 336, 393, 49);
+        // Beside the panel, not on it, so that the panel's paint is its own face only.
+        group = new TsRadioGroup(&window);
+        group->setGeometry(8, 640, 393, 49);
         group->setColumns(5);
         group->setItems({"A", "B", "C", "D", "E"});
         window.show();

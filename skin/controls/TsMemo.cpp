@@ -150,8 +150,9 @@ void TsMemo::PrepareCache()
     const bool hot = SkinData.IsActiveState();
     Bitmap24 fallback;
     const TsParentCache parent = ParentBackground(SkinData, fallback);
+    // Only the frame of the face is ever shown; the middle is the viewport's.
     PaintSectionWithBorders(TsCommonData::Tables(), SkinData.SectionIndex, SkinData.SkinSection(), parent, cache, pos(),
-                            RectOfSize(width(), height()), hot ? 1 : 0, true);
+                            RectOfSize(width(), height()), hot ? 1 : 0, false);
     if (!isEnabled())
         ApplyDisabledEffect(cache, DisabledKind, ParentColour(*this), x(), y(), parent);
     SkinData.CacheRendered();

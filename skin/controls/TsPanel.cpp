@@ -75,8 +75,9 @@ void TsPanel::PrepareCache()
     Bitmap24& cache = *SkinData.CacheBitmap;
     Bitmap24 fallback;
     const TsParentCache parent = ParentBackground(SkinData, fallback);
+    // The section's fill is the panel's middle; the piece gives only the border.
     PaintSectionWithBorders(TsCommonData::Tables(), SkinData.SectionIndex, SkinData.SkinSection(), parent, cache, pos(),
-                            RectOfSize(width(), height()), 0, true);
+                            RectOfSize(width(), height()), 0, false);
     paintCaption(cache);
     SkinData.CacheRendered();
 }
@@ -85,11 +86,18 @@ void TsPanel::paintCaption(Bitmap24& cache)
 {
     if (m_caption.isEmpty())
         return;
-    const int h = MeasureText(font(), QStringLiteral("W")).height();
     TsRect rect = RectOfSize(width(), height());
-    rect.Top = (rect.Top + rect.Bottom - h) / 2;
-    rect.Bottom = rect.Top + h;
-    unsigned format = TextCenter | TextVCenter | TextExpandTabs | TextSingleLine;
+    unsigned format = TextCenter | TextVCenter | TextExpandTabs;
+    // A caption wider than the panel is wrapped rather than cut at both ends, so a long
+    // topic name stays readable.
+    if (MeasureText(font(), m_caption).width() > width()) {
+        format |= TextWordBreak;
+    } else {
+        const int h = MeasureText(font(), QStringLiteral("W")).height();
+        rect.Top = (rect.Top + rect.Bottom - h) / 2;
+        rect.Bottom = rect.Top + h;
+        format |= TextSingleLine;
+    }
     if (layoutDirection() == Qt::RightToLeft)
         format |= TextRtlReading;
     PaintCanvas canvas{cache, font(), ToTsColor(palette().color(QPalette::WindowText))};

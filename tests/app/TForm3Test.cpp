@@ -6,6 +6,7 @@
 #include "platform/ShellOpen.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsComboBox.h"
+#include "skin/controls/TsGroupBox.h"
 #include "skin/controls/TsPanel.h"
 #include "testing/TForm5.h"
 #include "testing/TimedTestRegistration.h"
@@ -271,6 +272,36 @@ TEST_F(TForm3Test, TypingOpensTheFirstLectureForEveryPrefixInAnyCase)
     eraseSelector();
     type(QStringLiteral("вВеД"));
     EXPECT_EQ(shown(document("text/intro.htm")), document("text/intro.htm"));
+}
+
+// The skinned topic selector: while focused the live editor shows what the student types
+// and chooses, inside the skin's frame and button; unfocused the whole face shows the text.
+TEST_F(TForm3Test, TheSkinnedSelectorShowsItsLiveEditorWhileFocused)
+{
+    showMainWindow();
+    auto* box = Form3->findChild<TsGroupBox*>(QStringLiteral("sGroupBox1"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(combo->SkinData.IsSkinned());
+    ASSERT_TRUE(box->SkinData.IsSkinned());
+    EXPECT_EQ(box->CaptionBox().Left, 6) << "«Тема» from x = 6 + 4";
+    command("N1");
+    combo->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(combo->ShowsLiveEditor()) << "no item chosen, yet the editor shows";
+    EXPECT_EQ(combo->lineEdit()->geometry(), combo->EditFieldRect());
+    eraseSelector();
+    type(QStringLiteral("ВВЕД"));
+    EXPECT_EQ(combo->lineEdit()->text(), QStringLiteral("ВВЕД"));
+    EXPECT_TRUE(combo->ShowsLiveEditor());
+    choose(QStringLiteral("Тема 10"));
+    EXPECT_TRUE(combo->ShowsLiveEditor());
+
+    button->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(combo->ShowsLiveEditor());
+    const QImage shown = combo->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage face = combo->SkinData.CacheBitmap->imageView().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, face) << "the whole face, with the skin's «Тема 10»";
 }
 
 TEST_F(TForm3Test, TextSetByTheProgramDoesNotRunTheTopicChange)

@@ -4,10 +4,12 @@
 #include "common/QtWarningGuard.h"
 #include "skin/SkinWidgetSupport.h"
 #include "skin/SkinLookups.h"
+#include "skin/controls/TsGrip.h"
 #include "skin/controls/TsGroupBox.h"
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsRadioGroup.h"
 #include "skin/controls/TsGroupButton.h"
+#include "skin/paint/PaintSection.h"
 #include "skin/paint/PaintText.h"
 
 #include <QApplication>
@@ -194,12 +196,29 @@ TEST(TsPanelFace, CornerCellIsThePanelPieceAndTouchingTheRightEdgeRendersAtEvery
     }
     EXPECT_GT(compared, 0);
 
+    // The middle is the section's gradient; the border piece does not cover it.
+    Bitmap24 fill(200, 150);
+    PaintSectionFill(TsCommonData::Tables(), fill, RectOfSize(200, 150), inside->SkinData.SectionIndex, QStringLiteral("PANEL"), 0,
+                     SectionPatternsByName(TsCommonData::Tables(), inside->SkinData.SectionIndex, QStringLiteral("PANEL")));
+    for (int x = 2 * cellW; x < 200 - 2 * cellW; x += 7)
+        EXPECT_EQ(inside->SkinData.CacheBitmap->pixel(x, 75), fill.pixel(x, 75)) << x;
+
     const int insideRenders = inside->SkinData.RenderCount, touchingRenders = touching->SkinData.RenderCount;
     inside->repaint();
     touching->repaint();
     EXPECT_EQ(inside->SkinData.RenderCount, insideRenders) << "a panel inside its parent keeps its face";
     EXPECT_EQ(touching->SkinData.RenderCount, touchingRenders + 1) << "a panel at the parent's edge renders again";
     EXPECT_TRUE(touching->SkinData.PartlyHidden);
+}
+
+TEST(TsGripFace, ATwentyPixelCheckboxPanelWithABlankCaption)
+{
+    GoldenSkinScope skin;
+    TsGrip grip;
+    EXPECT_EQ(grip.size(), QSize(20, 20));
+    EXPECT_EQ(grip.skinSection(), QStringLiteral("CHECKBOX"));
+    EXPECT_EQ(grip.caption(), QStringLiteral(" "));
+    EXPECT_TRUE(grip.SkinData.IsSkinned());
 }
 
 TEST(TsRadioButtonFace, GlyphIsTheSkinsRadioPictureAndChecksShowIt)

@@ -224,6 +224,24 @@ TEST_F(TextControls, EditCornerIsTheEditPiece)
     EXPECT_GT(compared, 0);
 }
 
+TEST_F(TextControls, RemovingTheSkinGivesBackThePlatformLookAndALoadTakesItAgain)
+{
+    ASSERT_FALSE(edit->hasFrame());
+    const QRect skinnedEditor = combo->lineEdit()->geometry();
+    SkinMessage::send(edit, SKN_SKINREMOVED);
+    SkinMessage::send(combo, SKN_SKINREMOVED);
+    EXPECT_FALSE(edit->SkinData.IsSkinned());
+    EXPECT_TRUE(edit->hasFrame());
+    EXPECT_NE(combo->lineEdit()->geometry(), skinnedEditor) << "the plain combo places its editor itself";
+    for (QWidget* control : {static_cast<QWidget*>(edit), static_cast<QWidget*>(combo)}) {
+        SkinMessage::send(control, SKN_SKINCHANGING);
+        SkinMessage::send(control, SKN_SKINCHANGED);
+    }
+    EXPECT_TRUE(edit->SkinData.IsSkinned());
+    EXPECT_FALSE(edit->hasFrame());
+    EXPECT_EQ(combo->lineEdit()->geometry(), skinnedEditor);
+}
+
 TEST_F(TextControls, PasswordShowsOneCharacterPerLetter)
 {
     edit->setText(QStringLiteral("секрет"));
