@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int kMaxResults = 50;
+constexpr int kMinimumTextWidth = 300;
 constexpr int kDocumentRole = Qt::UserRole;
 constexpr int kHighlightRole = Qt::UserRole + 1;
 
@@ -48,6 +49,7 @@ CourseSearchWindow::CourseSearchWindow(QWidget* parent, std::function<QStringLis
     m_results->setWordWrap(true);
     m_results->setUniformItemSizes(false);
     m_results->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_status->setObjectName(QStringLiteral("SearchStatus"));
     m_skipped->setObjectName(QStringLiteral("SearchSkipped"));
     m_skipped->setWordWrap(true);
@@ -138,7 +140,8 @@ void CourseSearchWindow::runSearch()
         return;
     }
     const QString highlight = highlightFor(typed);
-    const int width = m_results->viewport()->width() - 8;
+    // Before the window is first laid out the list has no width of its own yet.
+    const int width = std::max(m_results->viewport()->width(), kMinimumTextWidth) - 8;
     for (const auto& hit : hits) {
         auto* item = new QListWidgetItem(m_results);
         item->setData(kDocumentRole, hit.path);
@@ -149,7 +152,7 @@ void CourseSearchWindow::runSearch()
         label->setTextFormat(Qt::RichText);
         label->setContentsMargins(4, 4, 4, 6);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        item->setSizeHint(QSize(width, label->heightForWidth(width)));
+        item->setSizeHint(QSize(0, label->heightForWidth(width)));
         m_results->setItemWidget(item, label);
     }
     if (m_results->count() > 0)
