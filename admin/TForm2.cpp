@@ -411,6 +411,12 @@ void TForm2::Button8Click()
 
 void TForm2::importButtonClick()
 {
+    // The dialog numbers its next question when it is shown; imported questions would take
+    // that number first.
+    if (m_addQuestionDialog && m_addQuestionDialog->isVisible()) {
+        showMessage(QStringLiteral("Закройте окно добавления вопроса, затем повторите импорт."));
+        return;
+    }
     m_bankTransfer->startImport();
 }
 

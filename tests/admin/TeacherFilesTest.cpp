@@ -3,6 +3,7 @@
 #include "admin/BankTransfer.h"
 #include "admin/ImportPreviewDialog.h"
 #include "admin/TForm2.h"
+#include "admin/TForm4.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -118,6 +119,18 @@ TEST_F(TeacherFiles, Windows1251FileIsReadWithItsLetters)
     choose(importFile(path), "addButton");
     EXPECT_EQ(scalar(QStringLiteral("SELECT question FROM questions")).toString(),
               QStringLiteral("Вопрос?\nA) да\nB) нет"));
+}
+
+// Regression guard: the add-question dialog keeps the number it will give next, so an
+// import while it is open would hand the same number out twice.
+TEST_F(TeacherFiles, ImportWaitsForTheAddQuestionDialogToClose)
+{
+    showPage(1);
+    click(control<QPushButton>(form2.get(), "Button5"));
+    ASSERT_TRUE(form4->isVisible());
+    click(control<QPushButton>(form2.get(), "importButton"));
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Закройте окно добавления вопроса, затем повторите импорт.")});
+    EXPECT_EQ(form2->bankTransfer().preview(), nullptr);
 }
 
 TEST_F(TeacherFiles, FileWithoutQuestionsIsToldNotPreviewed)
