@@ -133,11 +133,28 @@ TEST_F(TeacherFiles, ImportWaitsForTheAddQuestionDialogToClose)
     EXPECT_EQ(form2->bankTransfer().preview(), nullptr);
 }
 
-TEST_F(TeacherFiles, FileWithoutQuestionsIsToldNotPreviewed)
+TEST_F(TeacherFiles, FileWithoutQuestionsOrNotTextIsToldNotPreviewed)
 {
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"empty.txt", "\n\n  \n", "В файле «empty.txt» нет ни одного вопроса."},
+        {"picture.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "Файл «picture.txt» не похож на текстовый файл с вопросами."},
+    };
     showPage(1);
-    EXPECT_EQ(importFile(write("empty.txt", "\n\n  \n")), nullptr);
-    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("В файле «empty.txt» нет ни одного вопроса.")});
+    for (const Row& row : rows) {
+        dialogs.clear();
+        EXPECT_EQ(importFile(write(row.name, row.bytes)), nullptr) << row.name;
+        EXPECT_EQ(dialogs.messages(), QStringList{QString::fromUtf8(row.message)}) << row.name;
+    }
+    dialogs.clear();
+    dialogs.fileAnswers.push_back(files.filePath(QStringLiteral("нет такого.txt")));
+    click(control<QPushButton>(form2.get(), "importButton"));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().front().startsWith(QStringLiteral("Не удалось открыть файл «нет такого.txt»")));
 }
 
 TEST_F(TeacherFiles, ExportWritesTheChosenFormatAndNamesWhatItSkipped)
