@@ -454,3 +454,16 @@ void TForm2::TabSheet5Show()
     m_statistics->reload(connection());
     ui->statisticsSummary->setText(m_statistics->summary());
 }
+
+void TForm2::statisticsGridDoubleClick(const QModelIndex& index)
+{
+    const QString id = QString::number(m_statistics->questionAt(index.row()));
+    ui->PageControl1->setCurrentWidget(ui->TabSheet3);
+    const QList<QListWidgetItem*> found = ui->ListBox1->findItems(id, Qt::MatchExactly);
+    if (found.isEmpty()) {
+        showMessage(QStringLiteral("Вопроса №%1 в банке больше нет.").arg(id));
+        return;
+    }
+    ui->ListBox1->setCurrentItem(found.front());
+    ui->ListBox1->scrollToItem(found.front());
+}
