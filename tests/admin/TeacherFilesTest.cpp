@@ -96,6 +96,25 @@ TEST_F(TeacherFiles, CancelOrNoFileStoresNothing)
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
+// A failure while storing leaves the bank as it was and says so.
+TEST_F(TeacherFiles, FailureWhileStoringStoresNothing)
+{
+    exec(QStringLiteral("INSERT INTO questions VALUES (1, 'Старый'); INSERT INTO keys VALUES (1, 'A'); "
+                        "CREATE TRIGGER refuse BEFORE INSERT ON questions WHEN NEW.question LIKE 'Ключ?%' "
+                        "BEGIN SELECT RAISE(ABORT, 'диск заполнен'); END"));
+    showPage(1);
+    dialogs.yesNoAnswers = {true};
+    for (const char* button : {"addButton", "replaceButton"}) {
+        dialogs.clear();
+        choose(importFile(write("d.txt", aiken)), button);
+        EXPECT_EQ(bank(), QStringLiteral("1 A")) << button;
+        ASSERT_FALSE(dialogs.boxes.isEmpty()) << button;
+        EXPECT_EQ(dialogs.boxes.back().icon, Dialogs::Icon::Error) << button;
+        EXPECT_TRUE(dialogs.boxes.back().text.startsWith(QStringLiteral("Вопросы не сохранены, банк не изменён.\nдиск заполнен")))
+            << dialogs.boxes.back().text.toStdString();
+    }
+}
+
 TEST_F(TeacherFiles, ReplaceAsksThenRenumbersTheBank)
 {
     exec(QStringLiteral("INSERT INTO questions VALUES (7, 'a'), (8, 'b'), (9, 'c'); INSERT INTO keys VALUES (7, 'A'), (8, 'A'), (9, 'A'); "
