@@ -39,7 +39,13 @@ std::optional<QByteArray> readQuestionFile(const QString& path)
         showMessage(QStringLiteral("Не удалось открыть файл «%1»: %2").arg(shownName(path), file.errorString()));
         return std::nullopt;
     }
-    return file.readAll();
+    const QByteArray bytes = file.readAll();
+    // A picture or a document chosen by mistake; UTF-16 text has zero bytes but starts with its mark.
+    if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
+        showMessage(QStringLiteral("Файл «%1» не похож на текстовый файл с вопросами.").arg(shownName(path)));
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 QVector<StoredQuestion> toStored(const QVector<BankQuestion>& questions)

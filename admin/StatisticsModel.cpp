@@ -43,6 +43,11 @@ QString StatisticsModel::summary() const
         .arg(review);
 }
 
+qint64 StatisticsModel::questionAt(int row) const
+{
+    return row >= 0 && row < m_rows.size() ? m_rows.at(row).id : 0;
+}
+
 int StatisticsModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());

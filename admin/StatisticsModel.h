@@ -24,6 +24,8 @@ public:
 
     // "Попыток: …, ответов: …, вопросов на проверку: …".
     QString summary() const;
+    // The question number shown in the row; 0 outside the rows.
+    qint64 questionAt(int row) const;
     int attempts() const { return m_attempts; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -411,6 +411,12 @@ void TForm2::Button8Click()
 
 void TForm2::importButtonClick()
 {
+    // The dialog numbers its next question when it is shown; imported questions would take
+    // that number first.
+    if (m_addQuestionDialog && m_addQuestionDialog->isVisible()) {
+        showMessage(QStringLiteral("Закройте окно добавления вопроса, затем повторите импорт."));
+        return;
+    }
     m_bankTransfer->startImport();
 }
 
@@ -447,4 +453,17 @@ void TForm2::TabSheet5Show()
 {
     m_statistics->reload(connection());
     ui->statisticsSummary->setText(m_statistics->summary());
+}
+
+void TForm2::statisticsGridDoubleClick(const QModelIndex& index)
+{
+    const QString id = QString::number(m_statistics->questionAt(index.row()));
+    ui->PageControl1->setCurrentWidget(ui->TabSheet3);
+    const QList<QListWidgetItem*> found = ui->ListBox1->findItems(id, Qt::MatchExactly);
+    if (found.isEmpty()) {
+        showMessage(QStringLiteral("Вопроса №%1 в банке больше нет.").arg(id));
+        return;
+    }
+    ui->ListBox1->setCurrentItem(found.front());
+    ui->ListBox1->scrollToItem(found.front());
 }

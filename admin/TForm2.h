@@ -9,6 +9,7 @@ class BankTransfer;
 class Connection;
 class CourseData;
 class QListWidgetItem;
+class QModelIndex;
 class Query;
 class TForm4;
 class ResultsModel;
@@ -77,6 +78,8 @@ public slots:
     void backupButtonClick();
     void restoreButtonClick();
     void TabSheet5Show();
+    // Opens the question of the row on the bank tab, to be mended there.
+    void statisticsGridDoubleClick(const QModelIndex& index);
 
 public:
     BankTransfer& bankTransfer() { return *m_bankTransfer; }

@@ -49,6 +49,13 @@ void copy(sqlite3* destination, sqlite3* source)
         throw DataError(QString::fromUtf8(sqlite3_errmsg(destination)));
 }
 
+qint64 pageSize(sqlite3* db)
+{
+    SqlStatement statement(db, QStringLiteral("PRAGMA page_size"));
+    statement.step();
+    return statement.value(0).toLongLong();
+}
+
 QSet<QString> columnsOf(sqlite3* db, const QString& table)
 {
     QSet<QString> columns;
@@ -124,6 +131,15 @@ void restore(Connection& connection, const QString& file)
 {
     connection.open();
     Handle source = openFile(file, SQLITE_OPEN_READONLY);
+    // A database with write-ahead logging takes pages of its own size only; the engine's
+    // own message would just say "readonly".
+    const qint64 theirs = pageSize(source.get());
+    const qint64 ours = pageSize(connection.handle());
+    if (theirs != ours)
+        throw DataError(QStringLiteral("Страницы файла по %1 байт, а рабочей базы — по %2; такой файл "
+                                       "можно только подложить вместо dbase.sqlite, пока программа закрыта")
+                            .arg(theirs)
+                            .arg(ours));
     copy(connection.handle(), source.get());
 }
 

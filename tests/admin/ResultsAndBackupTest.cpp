@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -152,4 +154,24 @@ TEST_F(ResultsAndBackup, StatisticsTabShowsEveryAnsweredQuestion)
     EXPECT_TRUE(model->index(0, 0).data(Qt::BackgroundRole).isValid());
     EXPECT_EQ(control<QLabel>(form2.get(), "statisticsSummary")->text(),
               QStringLiteral("Попыток: 2, ответов: 4, вопросов: 2, из них стоит проверить: 1."));
+}
+
+// Double-clicking a row takes the teacher to the question on the bank tab.
+TEST_F(ResultsAndBackup, StatisticsRowOpensItsQuestion)
+{
+    exec(QStringLiteral("INSERT INTO questions VALUES (1, 'Первый'), (2, 'Второй'); INSERT INTO keys VALUES (1, 'A'), (2, 'B'); "
+                        "INSERT INTO otvety VALUES ('А', 'Г', 't1', 1, 'A', 1), ('А', 'Г', 't1', 2, 'B', 1), "
+                        "('А', 'Г', 't1', 7, 'C', 0)"));
+    showPage(4);
+    auto* grid = control<QTableView>(form2.get(), "statisticsGrid");
+    ASSERT_EQ(grid->model()->rowCount(), 3);
+    emit grid->doubleClicked(grid->model()->index(1, 0));
+    settle();
+    EXPECT_EQ(control<QTabWidget>(form2.get(), "PageControl1")->currentIndex(), 1);
+    EXPECT_EQ(control<QPlainTextEdit>(form2.get(), "Memo1")->toPlainText(), QStringLiteral("Второй"));
+
+    // A question deleted since it was answered is said to be gone.
+    showPage(4);
+    emit grid->doubleClicked(grid->model()->index(2, 0));
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Вопроса №7 в банке больше нет.")});
 }

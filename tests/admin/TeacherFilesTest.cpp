@@ -3,6 +3,7 @@
 #include "admin/BankTransfer.h"
 #include "admin/ImportPreviewDialog.h"
 #include "admin/TForm2.h"
+#include "admin/TForm4.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -95,6 +96,25 @@ TEST_F(TeacherFiles, CancelOrNoFileStoresNothing)
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
+// A failure while storing leaves the bank as it was and says so.
+TEST_F(TeacherFiles, FailureWhileStoringStoresNothing)
+{
+    exec(QStringLiteral("INSERT INTO questions VALUES (1, 'Старый'); INSERT INTO keys VALUES (1, 'A'); "
+                        "CREATE TRIGGER refuse BEFORE INSERT ON questions WHEN NEW.question LIKE 'Ключ?%' "
+                        "BEGIN SELECT RAISE(ABORT, 'диск заполнен'); END"));
+    showPage(1);
+    dialogs.yesNoAnswers = {true};
+    for (const char* button : {"addButton", "replaceButton"}) {
+        dialogs.clear();
+        choose(importFile(write("d.txt", aiken)), button);
+        EXPECT_EQ(bank(), QStringLiteral("1 A")) << button;
+        ASSERT_FALSE(dialogs.boxes.isEmpty()) << button;
+        EXPECT_EQ(dialogs.boxes.back().icon, Dialogs::Icon::Error) << button;
+        EXPECT_TRUE(dialogs.boxes.back().text.startsWith(QStringLiteral("Вопросы не сохранены, банк не изменён.\nдиск заполнен")))
+            << dialogs.boxes.back().text.toStdString();
+    }
+}
+
 TEST_F(TeacherFiles, ReplaceAsksThenRenumbersTheBank)
 {
     exec(QStringLiteral("INSERT INTO questions VALUES (7, 'a'), (8, 'b'), (9, 'c'); INSERT INTO keys VALUES (7, 'A'), (8, 'A'), (9, 'A'); "
@@ -120,11 +140,40 @@ TEST_F(TeacherFiles, Windows1251FileIsReadWithItsLetters)
               QStringLiteral("Вопрос?\nA) да\nB) нет"));
 }
 
-TEST_F(TeacherFiles, FileWithoutQuestionsIsToldNotPreviewed)
+// Regression guard: the add-question dialog keeps the number it will give next, so an
+// import while it is open would hand the same number out twice.
+TEST_F(TeacherFiles, ImportWaitsForTheAddQuestionDialogToClose)
 {
     showPage(1);
-    EXPECT_EQ(importFile(write("empty.txt", "\n\n  \n")), nullptr);
-    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("В файле «empty.txt» нет ни одного вопроса.")});
+    click(control<QPushButton>(form2.get(), "Button5"));
+    ASSERT_TRUE(form4->isVisible());
+    click(control<QPushButton>(form2.get(), "importButton"));
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Закройте окно добавления вопроса, затем повторите импорт.")});
+    EXPECT_EQ(form2->bankTransfer().preview(), nullptr);
+}
+
+TEST_F(TeacherFiles, FileWithoutQuestionsOrNotTextIsToldNotPreviewed)
+{
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"empty.txt", "\n\n  \n", "В файле «empty.txt» нет ни одного вопроса."},
+        {"picture.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "Файл «picture.txt» не похож на текстовый файл с вопросами."},
+    };
+    showPage(1);
+    for (const Row& row : rows) {
+        dialogs.clear();
+        EXPECT_EQ(importFile(write(row.name, row.bytes)), nullptr) << row.name;
+        EXPECT_EQ(dialogs.messages(), QStringList{QString::fromUtf8(row.message)}) << row.name;
+    }
+    dialogs.clear();
+    dialogs.fileAnswers.push_back(files.filePath(QStringLiteral("нет такого.txt")));
+    click(control<QPushButton>(form2.get(), "importButton"));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().front().startsWith(QStringLiteral("Не удалось открыть файл «нет такого.txt»")));
 }
 
 TEST_F(TeacherFiles, ExportWritesTheChosenFormatAndNamesWhatItSkipped)

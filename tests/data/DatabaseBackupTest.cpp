@@ -155,3 +155,21 @@ TEST_F(DatabaseBackupTest, FailedRestoreLeavesTheDatabaseAlone)
     EXPECT_THROW(DatabaseBackup::restore(connection, file), DataError);
     EXPECT_EQ(contents(live), original);
 }
+
+// Regression guard: a copy with other page sizes cannot go into a database with a write-ahead
+// log; the reason is said, and nothing changes.
+TEST_F(DatabaseBackupTest, OtherPageSizeIsRefusedWithItsReason)
+{
+    const QString original = contents(live);
+    const QString file = path("small-pages.sqlite");
+    DatabaseBackup::save(connection, file);
+    ASSERT_EQ(execOn(file, "PRAGMA page_size=1024; VACUUM"), QString());
+    ASSERT_TRUE(DatabaseBackup::check(file).isEmpty());
+    try {
+        DatabaseBackup::restore(connection, file);
+        FAIL() << "restored over pages of another size";
+    } catch (const DataError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("по 1024 байт"))) << error.message().toStdString();
+    }
+    EXPECT_EQ(contents(live), original);
+}
