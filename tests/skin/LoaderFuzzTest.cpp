@@ -9,9 +9,9 @@
 #include "skin/SkinPictures.h"
 #include "skin/SkinValues.h"
 #include "skin/StoredSkinText.h"
-#include "skin/PaintBorder.h"
-#include "skin/PaintImagePiece.h"
-#include "skin/TsParentCache.h"
+#include "skin/paint/PaintBorder.h"
+#include "skin/paint/PaintImagePiece.h"
+#include "skin/paint/TsParentCache.h"
 #include "skin/TsSkinData.h"
 
 #include <QDir>
@@ -187,17 +187,14 @@ void lookEverywhere(const TsSkinTables& t)
 // piece reaching outside its picture must be clipped, never read out of bounds.
 void paintEveryPiece(const TsSkinTables& t)
 {
-    TsSkinData& skin = TsSkinData::instance();
-    skin.tables = t;
     Bitmap24 canvas(64, 48);
     for (const TsMaskData& piece : t.masks) {
         for (int state = -1; state <= 3; ++state) {
-            DrawImagePiece(canvas, state * 7, state * 5, state, piece, state & 1);
-            PaintBorderMask(canvas, {-3, 2, 70, 30}, true, state, piece, EmptyParentCache());
-            PaintBorderMask(canvas, {10, 10, 11, 12}, state > 1, state, piece, EmptyParentCache());
+            DrawImagePiece(t, canvas, state * 7, state * 5, state, piece, state & 1);
+            PaintBorderMask(t, canvas, {-3, 2, 70, 30}, true, state, piece, EmptyParentCache());
+            PaintBorderMask(t, canvas, {10, 10, 11, 12}, state > 1, state, piece, EmptyParentCache());
         }
     }
-    skin.tables = TsSkinTables();
 }
 
 TEST(LoaderFuzz, MutatedOptionsFilesLoadOrFailCleanly)
