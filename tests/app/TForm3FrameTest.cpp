@@ -51,7 +51,8 @@ TEST_F(TForm3FrameTest, TheSkinnedMainWindowHasItsDesignedOuterSizeAndClientRect
     ASSERT_NE(client, nullptr);
     EXPECT_EQ(client->geometry(), provider->Metrics().clientRect(Form3->size()));
     EXPECT_EQ(client->geometry().left(), 4);
-    EXPECT_EQ(provider->MenuLayout().items.size(), 9u);
+    // The nine commands of the old menu and «Поиск по курсу…».
+    EXPECT_EQ(provider->MenuLayout().items.size(), 10u);
 }
 
 TEST_F(TForm3FrameTest, TheBandRunsTheSameCommandsAsTheMenu)
