@@ -1,5 +1,6 @@
 #include "skin/TsBoundLabel.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QWidget>
 
@@ -69,6 +70,21 @@ void TsBoundLabel::FollowControl()
     m_label->setVisible(m_control->isVisibleTo(m_control->parentWidget()));
     m_label->setEnabled(m_control->isEnabled());
     Align();
+}
+
+void TsBoundLabel::ControlEvent(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::EnabledChange:
+        FollowControl();
+        break;
+    default:
+        break;
+    }
 }
 
 void TsBoundLabel::Align()

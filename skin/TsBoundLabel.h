@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 
+class QEvent;
 class QLabel;
 class QWidget;
 class TsCommonData;
@@ -34,6 +35,9 @@ public:
     // Visible and enabled like the control; then Align. For the control's show, hide,
     // enable and move events.
     void FollowControl();
+    // FollowControl for the control's events that move, show, hide or enable it; a control
+    // hands every event here after handling it.
+    void ControlEvent(const QEvent& event);
 
     QLabel* label() const { return m_label; }
 

@@ -223,15 +223,10 @@ bool TsComboBox::event(QEvent* event)
     case QEvent::FontChange:
         SkinData.RequestRepaint();
         break;
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::Hide:
-        BoundLabel.FollowControl();
-        break;
     default:
         break;
     }
+    BoundLabel.ControlEvent(*event);
     return handled;
 }
 

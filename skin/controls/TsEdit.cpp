@@ -113,17 +113,7 @@ bool TsEdit::event(QEvent* event)
         break;
     }
     const bool handled = QLineEdit::event(event);
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::EnabledChange:
-        BoundLabel.FollowControl();
-        break;
-    default:
-        break;
-    }
+    BoundLabel.ControlEvent(*event);
     return handled;
 }
 

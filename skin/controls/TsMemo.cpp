@@ -119,15 +119,10 @@ bool TsMemo::event(QEvent* event)
         syncColour();
         SkinData.RequestRepaint();
         break;
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::Hide:
-        BoundLabel.FollowControl();
-        break;
     default:
         break;
     }
+    BoundLabel.ControlEvent(*event);
     return handled;
 }
 
