@@ -8,6 +8,7 @@
 #include "skin/TsSkinableMenus.h"
 #include "skin/controls/FormHitTest.h"
 #include "skin/controls/FormRegion.h"
+#include "skin/controls/TsFormScrollBars.h"
 #include "skin/controls/TsSystemMenu.h"
 #include "skin/paint/PaintBorder.h"
 #include "skin/paint/PaintCopy.h"
@@ -115,6 +116,7 @@ TsSkinProvider::TsSkinProvider(QWidget* form, QWidget* clientArea, QMenuBar* men
         clientArea->installEventFilter(this);
     new MenuKeyWatcher(this, [this](QObject* watched, QEvent* event) { return filterKey(watched, event); });
     m_systemMenu = new TsSystemMenu(form);
+    m_formBars = new TsFormScrollBars(form, clientArea, this);
     connect(m_systemMenu, &TsSystemMenu::restoreChosen, this, [this] { m_commands.restore(); refreshSystemMenu(); });
     connect(m_systemMenu, &TsSystemMenu::maximizeChosen, this, [this] { m_commands.maximize(); refreshSystemMenu(); });
     connect(m_systemMenu, &TsSystemMenu::minimizeChosen, this, [this] { minimizeApplication(); refreshSystemMenu(); });
@@ -229,6 +231,12 @@ void TsSkinProvider::skinFrame()
     SkinData.CacheInvalid = true;
     m_form->setMask(WindowRegion());
     m_form->update();
+    updateFormBars();
+}
+
+void TsSkinProvider::updateFormBars()
+{
+    m_formBars->Update(m_frameSkinned && skinUsable());
 }
 
 void TsSkinProvider::unskinFrame()
@@ -239,6 +247,7 @@ void TsSkinProvider::unskinFrame()
     m_titleStrip = Bitmap24();
     if (!m_frameSkinned || !m_form)
         return;
+    m_formBars->Update(false);
     const bool visible = m_form->isVisible();
     const QRect old = m_form->geometry();
     m_frameSkinned = false;
@@ -907,6 +916,8 @@ bool TsSkinProvider::filterClientEvent(QEvent* event)
         }
         return false;
     }
+    if (event->type() == QEvent::Resize)
+        updateFormBars();
     if (event->type() == QEvent::Enter && m_frameSkinned) {
         setHotButton(0);
         setMenuHot(-1);
@@ -939,6 +950,8 @@ bool TsSkinProvider::filterFormEvent(QEvent* event)
         return false;
     case QEvent::ActivationChange:
         activationChanged();
+        if (m_form->isActiveWindow())
+            updateFormBars();
         return false;
     case QEvent::WindowTitleChange:
         CaptionText = m_form->windowTitle();

@@ -17,6 +17,7 @@ class QMenu;
 class QMenuBar;
 class QMouseEvent;
 class SkinMessage;
+class TsFormScrollBars;
 class TsSystemMenu;
 
 // The skinned frame of a form: while a skin is ready the form is frameless and the
@@ -72,6 +73,8 @@ public:
     QRect ButtonRect(int hitCode) const;
     // The system menu, kept in step with the window; shown only with skinned drop-downs.
     TsSystemMenu* SystemMenuObject() const { return m_systemMenu; }
+    // The form's own skinned scroll bars and grip, made while the contents do not fit.
+    TsFormScrollBars* FormScrollBars() const { return m_formBars; }
 
     // The caption as it fits: shortened with "..." or empty.
     static QString FittedCaption(const QFont& font, const QString& caption, int maxWidth);
@@ -156,4 +159,6 @@ private:
     bool m_altAlone = false;
     QPointer<QMenu> m_openMenu;
     TsSystemMenu* m_systemMenu = nullptr;
+    TsFormScrollBars* m_formBars = nullptr;
+    void updateFormBars();
 };
