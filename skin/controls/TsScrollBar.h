@@ -47,6 +47,8 @@ public:
     TsCommonData SkinData;
     // When off, no change is reported while the thumb is dragged; one report follows the release.
     bool Smooth = true;
+    // Track clicks and page keys move by the page (a memo's bars).
+    bool LargeChangeFollowsPage = false;
     // Painting waits for the next Update().
     bool PaintPostponed = false;
     // The host whose bar this is, and how it hears of changes (host, bar, previous position).
@@ -62,7 +64,7 @@ public:
     int Position() const { return value(); }
     int PageSize() const { return pageStep(); }
     int SmallChange() const { return singleStep(); }
-    int LargeChange() const { return m_largeChange; }
+    int LargeChange() const { return LargeChangeFollowsPage ? std::max(PageSize(), 1) : m_largeChange; }
     void SetMin(int min) { SetParams(Position(), min, Max()); }
     void SetMax(int max) { SetParams(Position(), Min(), max); }
     void SetPosition(int position);
