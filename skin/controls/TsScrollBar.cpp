@@ -250,11 +250,11 @@ bool TsScrollBar::IsSkinnedNow() const
     const TsSkinData& skin = TsSkinData::instance();
     if (!skin.SkinReady || skin.SkinChangeInProgress || !parentWidget())
         return false;
-    const_cast<TsScrollBar*>(this)->resolveIndexes();
+    resolveIndexes();
     return (orientation() == Qt::Horizontal ? m_indexes.scrollBar1H.section : m_indexes.scrollBar1V.section) >= 0;
 }
 
-void TsScrollBar::resolveIndexes()
+void TsScrollBar::resolveIndexes() const
 {
     if (!m_indexesStale)
         return;
@@ -319,6 +319,9 @@ void TsScrollBar::moveBy(int delta)
 
 void TsScrollBar::ScrollAction(int scrollCode, int trackPosition)
 {
+    // A dragged thumb without Smooth owns the vertical bar until its release.
+    if (m_reportsSuppressed && orientation() == Qt::Vertical)
+        return;
     int position = Position();
     switch (scrollCode) {
     case scLineUp: position -= SmallChange() * Direction(); break;

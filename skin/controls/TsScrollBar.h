@@ -136,7 +136,7 @@ private:
     void mouseLeft();
     void moveBy(int delta);
     bool active() const { return SkinData.IsActiveState(); }
-    void resolveIndexes();
+    void resolveIndexes() const;
     void paintTracks(const ScrollBarGeometry& g);
     void paintArrows();
     void paintThumb(const ScrollBarGeometry& g);
@@ -159,6 +159,7 @@ private:
     QTimer m_timer;
     // The pointer's offset along the axis at the last mouse event.
     int m_cursor = 0;
-    bool m_indexesStale = true;
-    CommonSkinIndexes m_indexes;
+    // Looked up again after each skin change, at the first use.
+    mutable bool m_indexesStale = true;
+    mutable CommonSkinIndexes m_indexes;
 };

@@ -290,6 +290,37 @@ TEST_F(ScrollBarTest, KeysMoveByTheirSteps)
     }
 }
 
+TEST_F(ScrollBarTest, PlatformScrollActionsAndTheirMirrorOnARightToLeftBar)
+{
+    using B = TsScrollBar;
+    const struct { int code; int track; int from; int ltr; int rtl; } rows[] = {
+        {B::scLineDown, 0, 50, 51, 49}, {B::scLineUp, 0, 50, 49, 51}, {B::scPageDown, 0, 50, 60, 40},
+        {B::scPageUp, 0, 5, 0, 15},     {B::scTop, 0, 50, 0, 0},      {B::scBottom, 0, 50, 100, 100},
+        {B::scTrack, 30, 50, 30, 70},   {B::scPosition, 120, 50, 100, 0},
+    };
+    bar->SetKind(sbHorizontal);
+    bar->setGeometry(10, 10, 545, 16);
+    for (const bool rtl : {false, true}) {
+        bar->setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        EXPECT_EQ(bar->Direction(), rtl ? -1 : 1);
+        for (const auto& row : rows) {
+            bar->SetPosition(row.from);
+            bar->ScrollAction(row.code, row.track);
+            EXPECT_EQ(bar->Position(), rtl ? row.rtl : row.ltr) << "code " << row.code << (rtl ? " right to left" : "");
+            EXPECT_EQ(bar->ScrollCode(), row.code);
+        }
+    }
+    // OnScroll may change the proposed position.
+    bar->setLayoutDirection(Qt::LeftToRight);
+    bar->OnScroll = [](TsScrollBar*, int code, int& position) {
+        if (code == TsScrollBar::scLineDown)
+            position = 42;
+    };
+    bar->SetPosition(0);
+    bar->ScrollAction(TsScrollBar::scLineDown);
+    EXPECT_EQ(bar->Position(), 42);
+}
+
 TEST_F(ScrollBarTest, HoverAndLeaveSetTheLooks)
 {
     skintest::sendEnter(bar);
