@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 
 #include "app/TForm3.h"
+#include "skin/TsSkinManager.h"
 #include "skin/controls/TsFormScrollBars.h"
 #include "skin/controls/TsGrip.h"
 #include "skin/controls/TsScrollBar.h"
@@ -150,11 +151,21 @@ TEST_F(TForm3ScrollTest, RemovingTheSkinScrollsHomeAndFreesTheBars)
     ASSERT_NE(bars->VertBar(), nullptr);
     bars->VertBar()->SetPosition(40);
     expectControlsAt({0, -40}, "scrolled");
-    bars->Update(false);
+    TsSkinManager* manager = Form3->findChild<TsSkinManager*>();
+    ASSERT_NE(manager, nullptr);
+    manager->SetActive(false);
+    ASSERT_FALSE(provider->FrameIsSkinned());
     EXPECT_EQ(bars->HorzBar(), nullptr);
     EXPECT_EQ(bars->VertBar(), nullptr);
     EXPECT_EQ(bars->Grip(), nullptr);
     expectControlsAt({0, 0}, "without a skin");
+
+    // The skin back on a window still smaller than its contents brings the bars back.
+    manager->SetActive(true);
+    ASSERT_TRUE(provider->FrameIsSkinned());
+    Form3->resize(800, 600);
+    EXPECT_NE(bars->HorzBar(), nullptr);
+    EXPECT_NE(bars->VertBar(), nullptr);
 }
 
 } // namespace
