@@ -22,6 +22,21 @@ bool startsWith(const QByteArray& bytes, const char* mark, int length)
     return bytes.size() >= length && memcmp(bytes.constData(), mark, size_t(length)) == 0;
 }
 
+// A damaged UTF-16 file can hold half of a surrogate pair; the decoder keeps it, and such
+// text would be stored but never match again. It becomes U+FFFD like any other bad input.
+QString withoutLoneSurrogates(QString text)
+{
+    const qsizetype size = text.size();
+    QChar* c = text.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (c[i].isHighSurrogate() && i + 1 < size && c[i + 1].isLowSurrogate())
+            ++i;
+        else if (c[i].isSurrogate())
+            c[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 QString fromWindows1251(const QByteArray& bytes)
@@ -48,11 +63,11 @@ Decoded decode(const QByteArray& bytes)
     }
     if (startsWith(bytes, "\xFF\xFE", 2)) {
         QStringDecoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::Default);
-        return {utf16(bytes.mid(2)), Encoding::Utf16};
+        return {withoutLoneSurrogates(utf16(bytes.mid(2))), Encoding::Utf16};
     }
     if (startsWith(bytes, "\xFE\xFF", 2)) {
         QStringDecoder utf16(QStringConverter::Utf16BE, QStringConverter::Flag::Default);
-        return {utf16(bytes.mid(2)), Encoding::Utf16};
+        return {withoutLoneSurrogates(utf16(bytes.mid(2))), Encoding::Utf16};
     }
     // Text in code page 1251 is almost never valid UTF-8: a Cyrillic letter there is one
     // byte of 0xC0 or above, which UTF-8 allows only as the lead of a sequence.

@@ -28,11 +28,13 @@ TsButton::TsButton(QWidget* parent, int controlKind)
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setAutoFillBackground(false);
     SkinData.AfterLoad();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 
 TsButton::~TsButton()
 {
+    // ~QWidget clears the focus and would call back into a button already taken apart.
+    disconnect(m_focusConnection);
     delete m_fadeTimer;
 }
 

@@ -112,6 +112,7 @@ private:
     TsDisabledKind m_disabledKind = dkBlended;
     int m_focusMargin = 1;
     QPointer<TsFadeTimer> m_fadeTimer;
+    QMetaObject::Connection m_focusConnection;
     QRegion m_faceRegion;
     QPointer<QShortcut> m_enterKey;
     QPointer<QShortcut> m_escapeKey;

@@ -1,6 +1,9 @@
 #include "admin/AikenFormat.h"
 #include "admin/GiftFormat.h"
 #include "admin/QuestionFile.h"
+#include "common/FuzzRun.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -74,4 +77,44 @@ TEST(ParserProperties, RandomBytesAreDecodedAndReadWithoutHarm)
         const QuestionFile::Parsed parsed = QuestionFile::parse(round % 2 ? QStringLiteral("x.gift") : QStringLiteral("x.txt"), bytes);
         EXPECT_LE(parsed.result.questions.size(), 1) << round;
     }
+}
+
+// Byte-level mutations of whole files from tests/corpus/import, through the decoder, the
+// format detection and the parser a teacher's file goes through.
+TEST(ParserProperties, DamagedQuestionFilesAreReadWithoutHarm)
+{
+    const QDir dir(QStringLiteral(VESTRON_SOURCE_DIR "/tests/corpus/import"));
+    const QStringList names = dir.entryList(QDir::Files, QDir::Name);
+    ASSERT_GE(names.size(), 5);
+    QList<QByteArray> seeds;
+    for (const QString& name : names) {
+        seeds << FuzzRun::readFile(dir.filePath(name));
+        const QuestionFile::Parsed parsed = QuestionFile::parse(name, seeds.last());
+        ASSERT_EQ(parsed.result.questions.size(), 3) << name.toStdString();
+        ASSERT_TRUE(parsed.result.issues.isEmpty()) << name.toStdString();
+    }
+    const QList<QByteArray> tokens = {
+        QByteArray("\nANSWER: "), QByteArray("\nE. "), QByteArray("{"), QByteArray("}"), QByteArray("="),
+        QByteArray("~"), QByteArray("::"), QByteArray("\\"), QByteArray("\xEF\xBB\xBF"), QByteArray("\xFF\xFE"),
+        QByteArray("\r\n"), QByteArray("\n\n"), QByteArray("//"), QByteArray("#"),
+    };
+    FuzzRun fuzz(4000, 2012);
+    int questions = 0, issues = 0;
+    for (int round = 0; round < fuzz.rounds(); ++round) {
+        const int seed = round % int(seeds.size());
+        const QByteArray bytes = fuzz.mutate(seeds[seed], tokens);
+        const QuestionFile::Parsed parsed = QuestionFile::parse(names[seed], bytes);
+        const QString text = TextFileDecoder::decode(bytes).text;
+        expectSound(parsed.result, text);
+        if (HasFatalFailure()) {
+            ADD_FAILURE() << "round " << round << " (seed " << fuzz.seed() << ")";
+            return;
+        }
+        questions += int(parsed.result.questions.size());
+        issues += int(parsed.result.issues.size());
+    }
+    std::printf("Question files: %d inputs (seed %u), %d questions read, %d skipped with a reason\n",
+                fuzz.rounds(), fuzz.seed(), questions, issues);
+    EXPECT_GT(questions, fuzz.rounds()) << "mutations too harsh to reach the parsers";
+    EXPECT_GT(issues, 0);
 }

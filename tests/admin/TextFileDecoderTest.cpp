@@ -36,6 +36,24 @@ TEST(TextFileDecoder, TellsTheEncodingApart)
     EXPECT_EQ(TextFileDecoder::decode("plain ASCII").encoding, Encoding::Utf8);
 }
 
+// Half a surrogate pair in a damaged UTF-16 file becomes U+FFFD; a whole pair stays.
+TEST(TextFileDecoder, LoneSurrogatesInUtf16BecomeReplacementCharacters)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString text;
+    } rows[] = {
+        {"lone high", QByteArray("\xFF\xFE" "a\0" "\x00\xD8" "b\0", 8), QStringLiteral("a\uFFFDb")},
+        {"lone low", QByteArray("\xFF\xFE" "\x00\xDC" "b\0", 6), QStringLiteral("\uFFFDb")},
+        {"high at the end", QByteArray("\xFE\xFF" "\0a" "\xD8\x00", 6), QStringLiteral("a\uFFFD")},
+        {"two highs then a low", QByteArray("\xFF\xFE" "\x00\xD8" "\x3D\xD8" "\x00\xDE", 8),
+         QStringLiteral("\uFFFD") + QString::fromUcs4(U"\U0001F600")},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(TextFileDecoder::decode(row.bytes).text, row.text) << row.name;
+}
+
 // Our table against the system's converter, where the system has one.
 TEST(TextFileDecoder, Windows1251TableMatchesTheSystemConverter)
 {

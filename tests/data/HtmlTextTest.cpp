@@ -1,4 +1,7 @@
+#include "common/FuzzRun.h"
 #include "data/HtmlText.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +73,31 @@ TEST(HtmlTextTest, AnyBytesAreRead)
         }
         const HtmlText text = HtmlText::fromBytes(bytes);
         EXPECT_LE(text.body.size(), bytes.size());
+    }
+}
+
+// The course's own documents, damaged: reading ends, and what it gives is clean text.
+TEST(HtmlTextTest, DamagedCourseDocumentsAreRead)
+{
+    const QDir dir(QStringLiteral(VESTRON_SOURCE_DIR "/course/text"));
+    QList<QByteArray> seeds;
+    for (const QString& name : dir.entryList({QStringLiteral("*.htm")}, QDir::Files, QDir::Name))
+        seeds << FuzzRun::readFile(dir.filePath(name));
+    ASSERT_GE(seeds.size(), 10);
+    const QList<QByteArray> tokens = {
+        QByteArray("<script>"), QByteArray("</script>"), QByteArray("<style"), QByteArray("<!--"), QByteArray("-->"),
+        QByteArray("<nav>"), QByteArray("<title>"), QByteArray("&#x"), QByteArray("&#99999999999;"), QByteArray("&"),
+        QByteArray("<meta charset=\"windows-1251\">"), QByteArray("<meta charset=\"x-unknown\">"),
+        QByteArray("\xEF\xBB\xBF"), QByteArray("\xFF\xFE"), QByteArray("\xD0"), QByteArray("<"), QByteArray(">"),
+    };
+    FuzzRun fuzz(1500, 2612);
+    for (int round = 0; round < fuzz.rounds(); ++round) {
+        const QByteArray bytes = fuzz.mutate(seeds[round % seeds.size()], tokens);
+        const HtmlText text = HtmlText::fromBytes(bytes);
+        // One space between words, none at the ends; no tag survives whole.
+        ASSERT_EQ(text.body, text.body.simplified()) << "round " << round << " (seed " << fuzz.seed() << ")";
+        ASSERT_EQ(text.title, text.title.simplified()) << "round " << round;
+        ASSERT_FALSE(text.body.contains(QStringLiteral("<script"))) << "round " << round;
     }
 }
 
