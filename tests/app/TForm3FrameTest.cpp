@@ -5,6 +5,7 @@
 #include "app/TForm3.h"
 #include "skin/controls/TsSkinProvider.h"
 #include "skin/controls/TsComboBox.h"
+#include "skin/controls/TsFormScrollBars.h"
 #include "testing/TForm5.h"
 #include "ui/Globals.h"
 #include "ui/WindowStyle.h"
@@ -53,6 +54,11 @@ TEST_F(TForm3FrameTest, TheSkinnedMainWindowHasItsDesignedOuterSizeAndClientRect
     EXPECT_EQ(client->geometry().left(), 4);
     // The nine commands of the old menu and «Поиск по курсу…».
     EXPECT_EQ(provider->MenuLayout().items.size(), 10u);
+    // At its designed size the band is one line and the window needs no scroll bars.
+    EXPECT_EQ(provider->Metrics().menuLines, 1);
+    ASSERT_NE(provider->FormScrollBars(), nullptr);
+    EXPECT_EQ(provider->FormScrollBars()->HorzBar(), nullptr);
+    EXPECT_EQ(provider->FormScrollBars()->VertBar(), nullptr);
 }
 
 TEST_F(TForm3FrameTest, TheBandRunsTheSameCommandsAsTheMenu)
