@@ -62,7 +62,8 @@ TEST_F(TForm3ScrollTest, TheDesignedSizeNeedsNoBars)
 
 TEST_F(TForm3ScrollTest, SizesGiveTheirBars)
 {
-    // The menu band takes two lines at these widths, so the client is W - 8 by H - 64.
+    // The menu band takes two lines at 800 wide, where the client is W - 8 by H - 64, and
+    // one line from 880 wide, where it is W - 8 by H - 46.
     // Content edges: right 873, bottom 625; each bar adds its 16 pixels to the other extent.
     const struct {
         QSize outer;
@@ -73,10 +74,11 @@ TEST_F(TForm3ScrollTest, SizesGiveTheirBars)
     } rows[] = {
         {{800, 600}, {792, 536}, true, true, {0, 520, 776, 16}, {776, 0, 16, 520}, 891 - 792 + 4, 643 - 536 + 4},
         {{800, 710}, {792, 646}, true, false, {0, 630, 792, 16}, {}, 875 - 792 + 4, 0},
-        {{900, 600}, {892, 536}, false, true, {}, {876, 0, 16, 536}, 0, 627 - 536 + 4},
-        {{880, 690}, {872, 626}, true, true, {0, 610, 856, 16}, {856, 0, 16, 610}, 891 - 872 + 4, 643 - 626 + 4},
-        {{881, 690}, {873, 626}, false, false, {}, {}, 0, 0},
-        {{891, 690}, {883, 626}, false, false, {}, {}, 0, 0},
+        {{900, 600}, {892, 554}, false, true, {}, {876, 0, 16, 554}, 0, 627 - 554 + 4},
+        {{880, 690}, {872, 644}, true, false, {0, 628, 872, 16}, {}, 875 - 872 + 4, 0},
+        {{880, 672}, {872, 626}, true, true, {0, 610, 856, 16}, {856, 0, 16, 610}, 891 - 872 + 4, 643 - 626 + 4},
+        {{881, 690}, {873, 644}, false, false, {}, {}, 0, 0},
+        {{891, 690}, {883, 644}, false, false, {}, {}, 0, 0},
     };
     for (const auto& row : rows) {
         Form3->resize(row.outer);
