@@ -132,7 +132,17 @@ void TsSkinProvider::refreshSystemMenu()
     const TsWindowState state = m_form->isMinimized() ? TsWindowState::wsMinimized
                                 : m_commands.isMaximized() ? TsWindowState::wsMaximized
                                                            : TsWindowState::wsNormal;
-    m_systemMenu->Refresh(TsBorderStyle::bsSizeable, BorderIcons, state);
+    m_systemMenu->Refresh(BorderStyle, BorderIcons, state);
+}
+
+void TsSkinProvider::RefreshFormStyle()
+{
+    updateIndexes();
+    refreshSystemMenu();
+    if (skinUsable())
+        skinFrame();
+    else
+        unskinFrame();
 }
 
 TsSkinProvider::~TsSkinProvider() = default;
@@ -150,9 +160,10 @@ void TsSkinProvider::updateIndexes()
     const int section = SkinData.SectionIndex;
     const char* names[] = {"BICONCLOSE", "BICONMAX", "BICONMIN", "BICONHELP"};
     for (int i = 0; i < 4; ++i)
-        m_buttons[i].imageIndex = section >= 0 ? FindImageIndex(section, kForm, QString::fromLatin1(names[i])) : -1;
+        m_buttons[i].imageIndex = section >= 0 ? FindImageIndex(section, SkinData.SkinSection(), QString::fromLatin1(names[i])) : -1;
 
     FormMetricsInput input;
+    input.style = BorderStyle;
     input.icons = BorderIcons;
     input.showAppIcon = ShowAppIcon;
     if (ImageIndexValid(m_buttons[0].imageIndex))
@@ -347,7 +358,7 @@ void TsSkinProvider::renderFrame()
         if (cache.width() != W || cache.height() != H)
             cache.resize(W, H);
         m_regionChanged = true;
-        PaintSectionWithBorders(tables, SkinData.SectionIndex, kForm, EmptyParentCache(), cache, {}, {0, 0, W, H}, state, true);
+        PaintSectionWithBorders(tables, SkinData.SectionIndex, SkinData.SkinSection(), EmptyParentCache(), cache, {}, {0, 0, W, H}, state, true);
         if (section->ReservedBoolean)
             m_titleStrip = copyOf(cache, QRect(0, 0, W, th));
         if (m_metrics.framed())
@@ -384,7 +395,7 @@ void TsSkinProvider::renderTitle()
         painter.drawPixmap(m_metrics.iconRect(), icon.pixmap(m_metrics.IW, m_metrics.IH));
     }
     const int visible = m_metrics.visibleSystemButtons();
-    const int titleBar = FindImageIndex(SkinData.SectionIndex, kForm, QStringLiteral("TITLEBAR"));
+    const int titleBar = FindImageIndex(SkinData.SectionIndex, SkinData.SkinSection(), QStringLiteral("TITLEBAR"));
     if (visible > 0 && ImageIndexValid(titleBar)) {
         const TsMaskData& piece = tables.masks[std::size_t(titleBar)];
         const int cell = ImageFrameSize(piece).width() / 3;
@@ -416,7 +427,7 @@ void TsSkinProvider::paintTitleButton(const TitleButton& button)
     const QRect rect = m_metrics.buttonRect(button.slot, m_form->width());
     int image = button.imageIndex;
     if (button.code == HTMAXBUTTON && m_commands.isMaximized())
-        image = FindImageIndex(SkinData.SectionIndex, kForm, QStringLiteral("BICONNORM"));
+        image = FindImageIndex(SkinData.SectionIndex, SkinData.SkinSection(), QStringLiteral("BICONNORM"));
     if (!ImageIndexValid(image))
         return;
     bool enabledLook = FormActive;

@@ -40,6 +40,7 @@ public:
 
     TsCommonData SkinData;
     TsBorderIcons BorderIcons;
+    TsBorderStyle BorderStyle = TsBorderStyle::bsSizeable;
     bool ShowAppIcon = true;
     Qt::Alignment CaptionAlignment = Qt::AlignLeft;
     bool FormActive = true;
@@ -72,6 +73,9 @@ public:
     QRect ButtonRect(int hitCode) const;
     // The system menu, kept in step with the window; shown only with skinned drop-downs.
     TsSystemMenu* SystemMenuObject() const { return m_systemMenu; }
+
+    // After BorderStyle, BorderIcons or the section changed: new metrics, frame and menu.
+    void RefreshFormStyle();
 
     // The caption as it fits: shortened with "..." or empty.
     static QString FittedCaption(const QFont& font, const QString& caption, int maxWidth);
