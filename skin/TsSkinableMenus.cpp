@@ -2,16 +2,93 @@
 
 #include "platform/SystemMetrics.h"
 #include "skin/SkinLookups.h"
+#include "skin/TsPopupItemPainter.h"
+#include "skin/TsPopupMenuStyle.h"
 #include "skin/TsSkinData.h"
+#include "skin/TsSkinManager.h"
 #include "skin/paint/PaintSection.h"
 #include "skin/paint/PaintText.h"
 #include "skin/paint/TsParentCache.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QMenu>
+
+#include <algorithm>
 
 TsSkinableMenus::TsSkinableMenus(TsSkinManager* manager)
     : m_manager(manager)
 {
+}
+
+TsSkinableMenus::~TsSkinableMenus()
+{
+    // No menu may keep a style that goes with us.
+    for (const QPointer<QMenu>& menu : m_skinnedPopups) {
+        if (menu)
+            menu->setStyle(nullptr);
+    }
+}
+
+void TsSkinableMenus::SetActive(bool active)
+{
+    ClearBackgrounds();
+    if (active == m_active)
+        return;
+    m_active = active;
+    UpdatePopups();
+}
+
+bool TsSkinableMenus::popupsWanted() const
+{
+    return m_active && m_manager && m_manager->SkinnedPopups();
+}
+
+bool TsSkinableMenus::IsPopupSkinned(const QMenu* menu) const
+{
+    return std::any_of(m_skinnedPopups.begin(), m_skinnedPopups.end(),
+                       [menu](const QPointer<QMenu>& skinned) { return skinned == menu; });
+}
+
+void TsSkinableMenus::SkinPopupMenu(QMenu* menu, bool on)
+{
+    if (!menu)
+        return;
+    m_skinnedPopups.erase(std::remove_if(m_skinnedPopups.begin(), m_skinnedPopups.end(),
+                                         [menu](const QPointer<QMenu>& skinned) { return !skinned || skinned == menu; }),
+                          m_skinnedPopups.end());
+    if (on) {
+        if (!m_popupStyle)
+            m_popupStyle = std::make_unique<TsPopupMenuStyle>(*this);
+        if (menu->style() != m_popupStyle.get())
+            menu->setStyle(m_popupStyle.get());
+        m_skinnedPopups.emplace_back(menu);
+    } else if (m_popupStyle && menu->style() == m_popupStyle.get()) {
+        menu->setStyle(nullptr);
+        m_backgrounds.erase(menu);
+    }
+    for (QAction* action : menu->actions()) {
+        if (QMenu* sub = action->menu(); sub && sub != menu)
+            SkinPopupMenu(sub, on);
+    }
+}
+
+void TsSkinableMenus::UpdatePopups()
+{
+    const bool on = popupsWanted();
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (auto* menu = qobject_cast<QMenu*>(widget))
+            SkinPopupMenu(menu, on);
+    }
+}
+
+Bitmap24& TsSkinableMenus::DropDownBackground(const QWidget* menu, QSize size)
+{
+    Bitmap24& background = m_backgrounds[menu];
+    // A drop-down that grew since gets a background of its new size.
+    if (background.width() != size.width() || background.height() != size.height())
+        background = TsPopupItemPainter::RenderBackground(size);
+    return background;
 }
 
 QFont TsSkinableMenus::MenuFont()

@@ -202,6 +202,7 @@ TsMessageForm::TsMessageForm(const QString& text, Kind kind, Buttons buttons, QW
                       m_geometry.client.height() + frame.clientTop() + frame.FH + frame.borderWidth);
     m_provider = new TsSkinProvider(this, m_client, nullptr, outer);
     m_provider->BorderStyle = TsBorderStyle::bsDialog;
+    m_provider->MakeSkinMenu = false;
     m_provider->BorderIcons.biMinimize = false;
     m_provider->BorderIcons.biMaximize = false;
     m_provider->SkinData.SetSkinSection(QStringLiteral("DIALOG"));

@@ -135,6 +135,14 @@ void TsSkinProvider::refreshSystemMenu()
     m_systemMenu->Refresh(BorderStyle, BorderIcons, state);
 }
 
+bool TsSkinProvider::ShowSystemMenu(QPoint globalPos)
+{
+    if (!m_systemMenu)
+        return false;
+    refreshSystemMenu();
+    return m_systemMenu->ShowAt(globalPos, MakeSkinMenu);
+}
+
 void TsSkinProvider::RefreshFormStyle()
 {
     updateIndexes();
@@ -586,7 +594,9 @@ void TsSkinProvider::mousePressed(QMouseEvent* event)
         leaveMenuMode();
     const QPoint global = event->globalPosition().toPoint();
     const int code = HitTest(event->position().toPoint());
-    if (isTitleButtonCode(code) && buttonOf(code)) {
+    if (code == HTSYSMENU) {
+        ShowSystemMenu(m_form->mapToGlobal(QPoint(m_metrics.FW, m_metrics.FH + m_metrics.IH)));
+    } else if (isTitleButtonCode(code) && buttonOf(code)) {
         m_pressedButton = code;
         HotButton = code;
         setButtonState(code, 2);
@@ -634,6 +644,12 @@ void TsSkinProvider::mouseMoved(QMouseEvent* event)
 
 void TsSkinProvider::mouseReleased(QMouseEvent* event)
 {
+    if (event->button() == Qt::RightButton) {
+        const int code = HitTest(event->position().toPoint());
+        if (code == HTCAPTION || code == HTSYSMENU)
+            ShowSystemMenu(event->globalPosition().toPoint());
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
     if (m_commands.dragging()) {

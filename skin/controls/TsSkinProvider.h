@@ -41,6 +41,8 @@ public:
     TsCommonData SkinData;
     TsBorderIcons BorderIcons;
     TsBorderStyle BorderStyle = TsBorderStyle::bsSizeable;
+    // The skinned system menu carries the skin-selection submenu.
+    bool MakeSkinMenu = true;
     bool ShowAppIcon = true;
     Qt::Alignment CaptionAlignment = Qt::AlignLeft;
     bool FormActive = true;
@@ -73,6 +75,9 @@ public:
     QRect ButtonRect(int hitCode) const;
     // The system menu, kept in step with the window; shown only with skinned drop-downs.
     TsSystemMenu* SystemMenuObject() const { return m_systemMenu; }
+    // Pops the skinned system menu up at a screen point; false while drop-downs are not
+    // skinned (the press is then left alone).
+    bool ShowSystemMenu(QPoint globalPos);
 
     // After BorderStyle, BorderIcons or the section changed: new metrics, frame and menu.
     void RefreshFormStyle();
