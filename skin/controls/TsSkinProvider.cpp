@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -119,6 +120,9 @@ TsSkinProvider::TsSkinProvider(QWidget* form, QWidget* clientArea, QMenuBar* men
     connect(m_systemMenu, &TsSystemMenu::maximizeChosen, this, [this] { m_commands.maximize(); refreshSystemMenu(); });
     connect(m_systemMenu, &TsSystemMenu::minimizeChosen, this, [this] { minimizeApplication(); refreshSystemMenu(); });
     connect(m_systemMenu, &TsSystemMenu::closeChosen, form, &QWidget::close);
+    connect(m_systemMenu, &TsSystemMenu::moveChosen, this, [this] { m_commands.startMoveByMenu(QCursor::pos()); });
+    connect(m_systemMenu, &TsSystemMenu::sizeChosen, this,
+            [this] { m_commands.startResizeByMenu(QCursor::pos(), minimumFrameSize()); });
     updateIndexes();
     refreshSystemMenu();
     if (skinUsable())
@@ -586,8 +590,20 @@ void TsSkinProvider::updateCursor(int code)
         m_form->setCursor(shape);
 }
 
+QSize TsSkinProvider::minimumFrameSize() const
+{
+    const int buttons = m_metrics.visibleSystemButtons() * (m_metrics.BW + 1);
+    return QSize(std::max(m_form->minimumWidth(), 2 * m_metrics.FW + m_metrics.IW + buttons + 40),
+                 std::max(m_form->minimumHeight(), m_metrics.clientTop() + m_metrics.FH + 1));
+}
+
 void TsSkinProvider::mousePressed(QMouseEvent* event)
 {
+    // A move or size begun from the system menu ends with the next click.
+    if (m_commands.followsWithoutButton()) {
+        m_commands.endDrag();
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
     if (m_menuKeyboard)
@@ -604,10 +620,7 @@ void TsSkinProvider::mousePressed(QMouseEvent* event)
         if (!m_commands.isMaximized())
             m_commands.startMove(global);
     } else if (isSizingCode(code)) {
-        const int buttons = m_metrics.visibleSystemButtons() * (m_metrics.BW + 1);
-        const QSize minimum(std::max(m_form->minimumWidth(), 2 * m_metrics.FW + m_metrics.IW + buttons + 40),
-                            std::max(m_form->minimumHeight(), m_metrics.clientTop() + m_metrics.FH + 1));
-        m_commands.startResize(code, global, minimum);
+        m_commands.startResize(code, global, minimumFrameSize());
     } else if (code == HTMENU) {
         const int item = m_menuLayout.itemAt(event->position().toPoint());
         if (item < 0)

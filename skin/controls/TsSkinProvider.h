@@ -126,6 +126,7 @@ private:
     void mouseReleased(QMouseEvent* event);
     void mouseDoubleClicked(QMouseEvent* event);
     void updateCursor(int code);
+    QSize minimumFrameSize() const;
     void activationChanged();
 
     QList<QAction*> menuActions() const;
