@@ -6,6 +6,7 @@
 //                    [--size WxH] [--caption <text>] [--glyph <picture>] [--skin <folder>] -o <file.png>
 //        skinpreview --message <text> [--kind warning|error|information|confirmation|custom]
 //                    [--skin <folder>] -o <file.png>
+//        skinpreview --system-menu [--skin <folder>] -o <file.png>
 // Without --skin the program's stored skin is used. Exit code 0 on success, 1 when the
 // section or control is unknown or the picture cannot be written, 2 for wrong arguments.
 
@@ -17,6 +18,8 @@
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsMessageForm.h"
+#include "skin/controls/TsSystemMenu.h"
+#include "skin/TsSkinableMenus.h"
 #include "skin/paint/PaintSection.h"
 
 #include <QApplication>
@@ -129,6 +132,23 @@ QImage renderMessage(const QString& text, const QString& kindName)
     return image;
 }
 
+// A form's system menu with the skin-selection submenu, drop-downs skinned, "Move" hot.
+QImage renderSystemMenu(TsSkinManager& manager)
+{
+    manager.SetSkinnedPopups(true);
+    if (!manager.SkinableMenus())
+        return {};
+    manager.SkinableMenus()->SetActive(true);
+    TsSystemMenu menu;
+    menu.Refresh(TsBorderStyle::bsSizeable, TsBorderIcons(), TsWindowState::wsNormal);
+    menu.RebuildSkinMenu(&manager);
+    manager.SkinableMenus()->SkinPopupMenu(&menu, true);
+    menu.popup(QPoint(0, 0));
+    menu.setActiveAction(menu.action(TsSystemMenu::ItemMove));
+    QApplication::processEvents();
+    return menu.grab().toImage();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -155,14 +175,16 @@ int main(int argc, char** argv)
     const QString skin = takeOption(QStringLiteral("--skin"));
     const QString message = takeOption(QStringLiteral("--message"));
     const QString kind = takeOption(QStringLiteral("--kind"));
+    const bool systemMenu = args.removeAll(QStringLiteral("--system-menu")) > 0;
     const QString output = takeOption(QStringLiteral("-o"));
-    const int modes = int(!section.isEmpty()) + int(!control.isEmpty()) + int(!message.isEmpty());
+    const int modes = int(!section.isEmpty()) + int(!control.isEmpty()) + int(!message.isEmpty()) + int(systemMenu);
     if (!args.isEmpty() || output.isEmpty() || modes != 1) {
         err << "usage: skinpreview --section <NAME> [--state 0|1|2] [--size WxH] [--skin <folder>] -o <file.png>\n"
                "       skinpreview --control TsButton|TsBitBtn [--state normal|hot|pressed|focused|disabled]\n"
                "                   [--size WxH] [--caption <text>] [--glyph <picture>] [--skin <folder>] -o <file.png>\n"
                "       skinpreview --message <text> [--kind warning|error|information|confirmation|custom]\n"
-               "                   [--skin <folder>] -o <file.png>\n";
+               "                   [--skin <folder>] -o <file.png>\n"
+               "       skinpreview --system-menu [--skin <folder>] -o <file.png>\n";
         return 2;
     }
     TsSkinManager manager;
@@ -171,7 +193,8 @@ int main(int argc, char** argv)
         err << "skinpreview: the skin could not be loaded\n";
         return 1;
     }
-    const QImage image = !message.isEmpty() ? renderMessage(message, kind)
+    const QImage image = systemMenu           ? renderSystemMenu(manager)
+                         : !message.isEmpty() ? renderMessage(message, kind)
                          : section.isEmpty()
                              ? renderControl(control, state.isEmpty() ? QStringLiteral("normal") : state,
                                              parseSize(sizeText, {75, 25}), caption, glyph)
