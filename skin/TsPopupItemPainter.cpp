@@ -32,31 +32,9 @@ void etchedFrame(Bitmap24& bitmap, TsRect r)
     FillRect(bitmap, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, kWhite);
 }
 
-// "&&" is a letter, a lone "&" marks the mnemonic and is not shown.
-QString withoutMnemonic(const QString& caption)
-{
-    QString result;
-    result.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        result += caption[i];
-    }
-    return result;
-}
-
 int roundHalfEven(double value)
 {
     return int(std::nearbyint(value));
-}
-
-unsigned alignmentFlags(Qt::Alignment alignment)
-{
-    if (alignment & Qt::AlignRight)
-        return TextRight;
-    if (alignment & Qt::AlignHCenter)
-        return TextCenter;
-    return TextLeft;
 }
 
 QFont itemFont(unsigned state)
@@ -85,7 +63,7 @@ QSize TsPopupItemPainter::Measure(const QFont& font, const QString& caption, con
     if (type == smCaption)
         text = QLatin1Char('-') + caption + QLatin1Char('-');
     else if (type == smNormal)
-        text = shortcut.isEmpty() ? withoutMnemonic(caption) : withoutMnemonic(caption) + QLatin1Char('\t') + shortcut;
+        text = TsSkinableMenus::WithoutMnemonic(caption) + (shortcut.isEmpty() ? QString() : QLatin1Char('\t') + shortcut);
     const QFontMetrics metrics(font);
     const int textWidth = text.isEmpty() ? 0
                           : metrics.boundingRect(QRect(0, 0, 12, 0), Qt::TextSingleLine | Qt::TextExpandTabs, text).width();
@@ -185,8 +163,8 @@ void TsPopupItemPainter::drawTexts(Bitmap24& item, const TsPopupItem& entry, uns
     const int section = FindSectionIndex(tables.sections, QStringLiteral("MENUITEM"));
     PaintCanvas canvas{item, itemFont(state), 0};
 
-    QString caption = withoutMnemonic(entry.caption);
-    unsigned horizontal = alignmentFlags(m_menus.Alignment);
+    QString caption = TsSkinableMenus::WithoutMnemonic(entry.caption);
+    unsigned horizontal = TsSkinableMenus::AlignmentFlags(m_menus.Alignment);
     // A leading backspace puts the caption at the right edge, six spaces in from it.
     if (caption.startsWith(QChar(8))) {
         caption = caption.mid(1) + QStringLiteral("      ");

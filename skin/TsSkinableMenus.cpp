@@ -113,9 +113,7 @@ int TsSkinableMenus::MeasureBarItem(const QFont& font, const QString& caption, c
     return width;
 }
 
-namespace {
-
-unsigned alignmentFlags(Qt::Alignment alignment)
+unsigned TsSkinableMenus::AlignmentFlags(Qt::Alignment alignment)
 {
     if (alignment & Qt::AlignRight)
         return TextRight;
@@ -124,8 +122,7 @@ unsigned alignmentFlags(Qt::Alignment alignment)
     return TextLeft;
 }
 
-// "&&" is a letter, a lone "&" marks the mnemonic and is not shown.
-QString withoutMnemonic(const QString& caption)
+QString TsSkinableMenus::WithoutMnemonic(const QString& caption)
 {
     QString result;
     result.reserve(caption.size());
@@ -136,8 +133,6 @@ QString withoutMnemonic(const QString& caption)
     }
     return result;
 }
-
-} // namespace
 
 void TsSkinableMenus::DrawBarItem(Bitmap24& canvas, QRect r, const QString& caption, const QString& shortcut,
                                   bool enabled, unsigned state, const TsParentCache& menuBar, int barTop) const
@@ -155,8 +150,8 @@ void TsSkinableMenus::DrawBarItem(Bitmap24& canvas, QRect r, const QString& capt
     PaintCanvas target{canvas, font, 0};
     const int lineSection = FindSectionIndex(tables.sections, QStringLiteral("MENULINE"));
     TsRect textRect{rect.Left + Margin, rect.Top, rect.Right - Margin, rect.Bottom};
-    DrawSkinText(tables, target, withoutMnemonic(caption), enabled, hot, lineSection,
-                 alignmentFlags(Alignment) | TextVCenter | TextExpandTabs | TextSingleLine, textRect);
+    DrawSkinText(tables, target, WithoutMnemonic(caption), enabled, hot, lineSection,
+                 AlignmentFlags(Alignment) | TextVCenter | TextExpandTabs | TextSingleLine, textRect);
     if (!shortcut.isEmpty()) {
         TsRect shortcutRect{textRect.Right - textRect.Left, rect.Top, rect.Right - 8, rect.Bottom};
         DrawSkinText(tables, target, shortcut, enabled, hot, lineSection, TextRight | TextVCenter | TextSingleLine,

@@ -58,6 +58,10 @@ public:
     static QFont MenuFont();
     // Bar items are a menu line high.
     static int BarItemHeight();
+    // A caption as shown: "&&" is a letter, a lone "&" marks the mnemonic and goes.
+    static QString WithoutMnemonic(const QString& caption);
+    // The text flags of an item alignment.
+    static unsigned AlignmentFlags(Qt::Alignment alignment);
     // The width of a bar item's text: caption and shortcut, less one "&" when there is one.
     static int MeasureBarItem(const QFont& font, const QString& caption, const QString& shortcut);
 

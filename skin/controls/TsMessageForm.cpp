@@ -1,6 +1,7 @@
 #include "skin/controls/TsMessageForm.h"
 
 #include "platform/SystemMetrics.h"
+#include "skin/TsSkinableMenus.h"
 #include "skin/controls/FormMetrics.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsLabel.h"
@@ -37,22 +38,13 @@ int mulDiv(int a, int b, int c)
     return int(q);
 }
 
-QString withoutMnemonic(const QString& caption)
-{
-    QString result;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        result += caption[i];
-    }
-    return result;
-}
-
 int cachedButtonWidth(const QFontMetrics& metrics, int index)
 {
     int& width = ButtonWidthCache[std::size_t(index)];
-    if (width == 0)
-        width = metrics.horizontalAdvance(withoutMnemonic(QString::fromLatin1(Dialogs::messageButton(index).caption))) + 8;
+    if (width == 0) {
+        const QString caption = QString::fromLatin1(Dialogs::messageButton(index).caption);
+        width = metrics.horizontalAdvance(TsSkinableMenus::WithoutMnemonic(caption)) + 8;
+    }
     return width;
 }
 
@@ -282,10 +274,13 @@ void TsMessageForm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-int TsMessageForm::ShowModal()
+int TsMessageForm::ShowModal(QPoint position)
 {
     m_chosen = false;
-    centreOnScreen();
+    if (position.x() < 0 && position.y() < 0)
+        centreOnScreen();
+    else
+        move(position);
     const int result = exec();
     // Closed by its title button or the desktop: the box was cancelled.
     return m_chosen ? result : kCancelResult;

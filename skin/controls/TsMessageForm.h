@@ -62,8 +62,9 @@ public:
     TsBitBtn* DefaultButton() const { return m_default; }
     TsBitBtn* CancelButton() const { return m_cancel; }
 
-    // Shows the box modally at the screen centre; the chosen button's modal result.
-    int ShowModal();
+    // Shows the box modally, at the screen centre unless a position is given (a negative x
+    // and y keep the centre); the chosen button's modal result, Cancel's when it was closed.
+    int ShowModal(QPoint position = QPoint(-1, -1));
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

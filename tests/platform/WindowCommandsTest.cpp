@@ -9,7 +9,19 @@
 #include <QTest>
 #include <QWidget>
 
+#include <memory>
+
 namespace {
+
+// A frameless window at (100, 100), 300 × 200, on the screen.
+std::unique_ptr<QWidget> shownWindow()
+{
+    auto window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window->setGeometry(100, 100, 300, 200);
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    return window;
+}
 
 TEST(WindowCommandsTest, SizingMovesOnlyTheEdgesOfTheCodeAndKeepsTheMinimum)
 {
@@ -50,10 +62,8 @@ TEST(WindowCommandsTest, MovingKeepsTheSize)
 // Offscreen no window manager answers, so our own loop follows the mouse.
 TEST(WindowCommandsTest, WithoutAWindowManagerOurOwnLoopMovesAndSizes)
 {
-    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    window.setGeometry(100, 100, 300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const std::unique_ptr<QWidget> shown = shownWindow();
+    QWidget& window = *shown;
     WindowCommands commands(window);
 
     commands.startMove(QPoint(150, 110));
@@ -74,10 +84,8 @@ TEST(WindowCommandsTest, WithoutAWindowManagerOurOwnLoopMovesAndSizes)
 
 TEST(WindowCommandsTest, WithScreenSnapOurLoopPutsTheWindowOnTheEdge)
 {
-    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    window.setGeometry(100, 100, 300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const std::unique_ptr<QWidget> shown = shownWindow();
+    QWidget& window = *shown;
     const QRect screen = window.screen()->geometry();
     WindowCommands commands(window);
     commands.ScreenSnap = true;
@@ -94,10 +102,8 @@ TEST(WindowCommandsTest, WithScreenSnapOurLoopPutsTheWindowOnTheEdge)
 
 TEST(WindowCommandsTest, TheOutlineDragMovesOrSizesOnceAtTheRelease)
 {
-    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    window.setGeometry(100, 100, 300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const std::unique_ptr<QWidget> shown = shownWindow();
+    QWidget& window = *shown;
     WindowCommands commands(window);
     commands.ResizeMode = WindowCommands::rmBorder;
     int moves = 0, resizes = 0;
@@ -139,10 +145,8 @@ TEST(WindowCommandsTest, TheOutlineDragMovesOrSizesOnceAtTheRelease)
 
 TEST(WindowCommandsTest, AMoveFromTheMenuFollowsTheMouseWithoutAButtonUntilItEnds)
 {
-    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    window.setGeometry(100, 100, 300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const std::unique_ptr<QWidget> shown = shownWindow();
+    QWidget& window = *shown;
     WindowCommands commands(window);
     commands.startMoveByMenu(QPoint(200, 200));
     ASSERT_TRUE(commands.dragging());
