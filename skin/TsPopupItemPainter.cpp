@@ -112,6 +112,8 @@ void TsPopupItemPainter::Draw(Bitmap24& item, QPoint at, const TsPopupItem& entr
     drawCheck(item, entry, state);
     drawGlyph(item, entry, state);
     drawTexts(item, entry, state);
+    if (m_menus.OnDrawItem)
+        m_menus.OnDrawItem(entry.caption, item, QRect(0, 0, W, H), state, smNormal);
 }
 
 void TsPopupItemPainter::drawCheck(Bitmap24& item, const TsPopupItem& entry, unsigned state) const

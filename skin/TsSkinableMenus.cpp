@@ -157,4 +157,6 @@ void TsSkinableMenus::DrawBarItem(Bitmap24& canvas, QRect r, const QString& capt
         DrawSkinText(tables, target, shortcut, enabled, hot, lineSection, TextRight | TextVCenter | TextSingleLine,
                      shortcutRect);
     }
+    if (OnDrawItem)
+        OnDrawItem(caption, canvas, r, state, smTopLine);
 }

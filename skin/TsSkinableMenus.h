@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -48,6 +49,10 @@ public:
     int BorderWidth = 0;
     int BevelWidth = 0;
     Qt::Alignment Alignment = Qt::AlignLeft;
+    // Raised after an item has been drawn, to draw over it: the item's caption, the picture
+    // it was drawn into, its rectangle there, the draw state and the item's type.
+    std::function<void(const QString& caption, Bitmap24& canvas, QRect rect, unsigned state, TsMenuItemType type)>
+        OnDrawItem;
 
     bool Active() const { return m_active; }
     // On or off with the skin; the application's drop-down menus follow.

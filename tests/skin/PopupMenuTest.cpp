@@ -124,6 +124,20 @@ TEST_F(PopupItemTest, ACheckedItemFramesItsGlyphBox)
     }
 }
 
+TEST_F(PopupItemTest, OnDrawItemDrawsOverNormalItemsOnly)
+{
+    QStringList seen;
+    menus.OnDrawItem = [&](const QString& caption, Bitmap24& canvas, QRect rect, unsigned state, TsMenuItemType type) {
+        seen << QStringLiteral("%1 %2x%3 %4 %5").arg(caption).arg(rect.width()).arg(rect.height()).arg(state).arg(type);
+        canvas.setPixel(rect.left(), rect.top(), 0x0000FF);
+    };
+    const Bitmap24 item = drawn(QStringLiteral("Печать"), odSelected, 90, 24);
+    drawn(QStringLiteral("-"), 0, 90, 2);
+    drawn(QStringLiteral("-Раздел-"), 0, 90, 24);
+    EXPECT_EQ(seen, QStringList{QStringLiteral("Печать 90x24 %1 %2").arg(unsigned(odSelected)).arg(int(smNormal))});
+    EXPECT_EQ(item.pixel(0, 0), 0x0000FFu);
+}
+
 TEST_F(PopupItemTest, TheDropDownBackgroundIsRenderedOncePerMenuUntilTheSkinChanges)
 {
     QMenu first, second;
