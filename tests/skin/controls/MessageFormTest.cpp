@@ -165,6 +165,18 @@ TEST_F(MessageFormWidgetTest, TheFormIsASkinnedDialogWithItsNamedParts)
     EXPECT_LE(std::abs(form.geometry().center().y() - screen.center().y()), 1);
 }
 
+TEST_F(MessageFormWidgetTest, ACustomMessageCarriesTheApplicationsTitleAndNoImage)
+{
+    const QString saved = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Учебник"));
+    TsMessageForm form(QStringLiteral("Готово."), Kind::Custom, Dialogs::mbOK);
+    QCoreApplication::setApplicationName(saved);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Учебник"));
+    EXPECT_EQ(form.Image(), nullptr);
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("Image")), nullptr);
+    EXPECT_EQ(form.Message()->x(), form.Layout().horzMargin);
+}
+
 TEST_F(MessageFormWidgetTest, ButtonsAndKeysEndTheBoxWithTheirModalResults)
 {
     const Dialogs::MessageButtons set = Dialogs::mbYes | Dialogs::mbNo | Dialogs::mbCancel;
