@@ -82,6 +82,15 @@ void TsSkinableMenus::UpdatePopups()
     }
 }
 
+void TsSkinableMenus::UpdateFormPopups(QWidget* form)
+{
+    if (!form)
+        return;
+    const bool on = popupsWanted();
+    for (QMenu* menu : form->findChildren<QMenu*>())
+        SkinPopupMenu(menu, on);
+}
+
 Bitmap24& TsSkinableMenus::DropDownBackground(const QWidget* menu, QSize size)
 {
     Bitmap24& background = m_backgrounds[menu];

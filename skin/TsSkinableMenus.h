@@ -81,6 +81,8 @@ public:
     bool IsPopupSkinned(const QMenu* menu) const;
     // Every menu of the application skinned while active with SkinnedPopups, else plain.
     void UpdatePopups();
+    // The same for the menus of one form (at its activation: menus made since are caught).
+    void UpdateFormPopups(QWidget* form);
     // The background of a whole drop-down, rendered once per menu and size until the skin
     // changes.
     Bitmap24& DropDownBackground(const QWidget* menu, QSize size);

@@ -711,6 +711,8 @@ void TsSkinProvider::activationChanged()
     SkinData.CacheInvalid = true;
     m_form->update(QRect(0, 0, m_form->width(), m_metrics.titleHeight()));
     refreshSystemMenu();
+    if (TsSkinManager* manager = TsSkinData::instance().ActiveManager; active && manager && manager->SkinableMenus())
+        manager->SkinableMenus()->UpdateFormPopups(m_form);
 }
 
 // ---- the menu bar ----------------------------------------------------------------------

@@ -199,6 +199,15 @@ TEST_F(SkinnedDropDownTest, TurningSkinnedPopupsOnSkinsTheDropDownAndOffGivesItB
     EXPECT_EQ(dynamic_cast<TsPopupMenuStyle*>(umkd->style()), nullptr);
 }
 
+TEST_F(SkinnedDropDownTest, AMenuMadeLaterIsSkinnedWithItsForm)
+{
+    manager->SetSkinnedPopups(true);
+    auto* later = new QMenu(QStringLiteral("Потом"), menuBar.get());
+    EXPECT_EQ(dynamic_cast<TsPopupMenuStyle*>(later->style()), nullptr);
+    manager->SkinableMenus()->UpdateFormPopups(menuBar.get());
+    EXPECT_NE(dynamic_cast<TsPopupMenuStyle*>(later->style()), nullptr);
+}
+
 TEST_F(SkinnedDropDownTest, APoppedUpMenuShowsTheSeparatorAndTheHotItemPixelByPixel)
 {
     manager->SetSkinnedPopups(true);
