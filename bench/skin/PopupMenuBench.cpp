@@ -34,7 +34,7 @@ void BM_PopupItem(benchmark::State& state)
     const TsPopupItemPainter painter(menus);
     const Bitmap24 background = TsPopupItemPainter::RenderBackground(QSize(150, 200));
     const TsPopupItem item{QStringLiteral("О дисциплине"), QStringLiteral("Ctrl+O"), true, QIcon()};
-    const unsigned drawState = state.range(0) ? odSelected : 0;
+    const unsigned drawState = state.range(0) ? unsigned(odSelected) : 0u;
     Bitmap24 picture(150, 24);
     for (auto _ : state) {
         painter.Draw(picture, QPoint(0, 48), item, drawState, background);
