@@ -137,7 +137,7 @@ void TsScrollBar::SetParams(int position, int min, int max)
     // Reported, not refused: the values are applied all the same (the platform range
     // keeps its maximum at least at its minimum).
     if (min >= max)
-        Dialogs::instance().messageBox(RangeErrorText(max), QStringLiteral("Error"), Dialogs::Icon::Error);
+        Dialogs::instance().skinnedError(RangeErrorText(max));
     const int previous = Position();
     const bool rangeChanged = min != Min() || max != Max();
     m_ownChange = true;

@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -121,6 +122,9 @@ TsSkinProvider::TsSkinProvider(QWidget* form, QWidget* clientArea, QMenuBar* men
     connect(m_systemMenu, &TsSystemMenu::maximizeChosen, this, [this] { m_commands.maximize(); refreshSystemMenu(); });
     connect(m_systemMenu, &TsSystemMenu::minimizeChosen, this, [this] { minimizeApplication(); refreshSystemMenu(); });
     connect(m_systemMenu, &TsSystemMenu::closeChosen, form, &QWidget::close);
+    connect(m_systemMenu, &TsSystemMenu::moveChosen, this, [this] { m_commands.startMoveByMenu(QCursor::pos()); });
+    connect(m_systemMenu, &TsSystemMenu::sizeChosen, this,
+            [this] { m_commands.startResizeByMenu(QCursor::pos(), minimumFrameSize()); });
     updateIndexes();
     refreshSystemMenu();
     if (skinUsable())
@@ -134,7 +138,25 @@ void TsSkinProvider::refreshSystemMenu()
     const TsWindowState state = m_form->isMinimized() ? TsWindowState::wsMinimized
                                 : m_commands.isMaximized() ? TsWindowState::wsMaximized
                                                            : TsWindowState::wsNormal;
-    m_systemMenu->Refresh(TsBorderStyle::bsSizeable, BorderIcons, state);
+    m_systemMenu->Refresh(BorderStyle, BorderIcons, state);
+}
+
+bool TsSkinProvider::ShowSystemMenu(QPoint globalPos)
+{
+    if (!m_systemMenu)
+        return false;
+    refreshSystemMenu();
+    return m_systemMenu->ShowAt(globalPos, MakeSkinMenu);
+}
+
+void TsSkinProvider::RefreshFormStyle()
+{
+    updateIndexes();
+    refreshSystemMenu();
+    if (skinUsable())
+        skinFrame();
+    else
+        unskinFrame();
 }
 
 TsSkinProvider::~TsSkinProvider() = default;
@@ -152,9 +174,10 @@ void TsSkinProvider::updateIndexes()
     const int section = SkinData.SectionIndex;
     const char* names[] = {"BICONCLOSE", "BICONMAX", "BICONMIN", "BICONHELP"};
     for (int i = 0; i < 4; ++i)
-        m_buttons[i].imageIndex = section >= 0 ? FindImageIndex(section, kForm, QString::fromLatin1(names[i])) : -1;
+        m_buttons[i].imageIndex = section >= 0 ? FindImageIndex(section, SkinData.SkinSection(), QString::fromLatin1(names[i])) : -1;
 
     FormMetricsInput input;
+    input.style = BorderStyle;
     input.icons = BorderIcons;
     input.showAppIcon = ShowAppIcon;
     if (ImageIndexValid(m_buttons[0].imageIndex))
@@ -356,7 +379,7 @@ void TsSkinProvider::renderFrame()
         if (cache.width() != W || cache.height() != H)
             cache.resize(W, H);
         m_regionChanged = true;
-        PaintSectionWithBorders(tables, SkinData.SectionIndex, kForm, EmptyParentCache(), cache, {}, {0, 0, W, H}, state, true);
+        PaintSectionWithBorders(tables, SkinData.SectionIndex, SkinData.SkinSection(), EmptyParentCache(), cache, {}, {0, 0, W, H}, state, true);
         if (section->ReservedBoolean)
             m_titleStrip = copyOf(cache, QRect(0, 0, W, th));
         if (m_metrics.framed())
@@ -393,7 +416,7 @@ void TsSkinProvider::renderTitle()
         painter.drawPixmap(m_metrics.iconRect(), icon.pixmap(m_metrics.IW, m_metrics.IH));
     }
     const int visible = m_metrics.visibleSystemButtons();
-    const int titleBar = FindImageIndex(SkinData.SectionIndex, kForm, QStringLiteral("TITLEBAR"));
+    const int titleBar = FindImageIndex(SkinData.SectionIndex, SkinData.SkinSection(), QStringLiteral("TITLEBAR"));
     if (visible > 0 && ImageIndexValid(titleBar)) {
         const TsMaskData& piece = tables.masks[std::size_t(titleBar)];
         const int cell = ImageFrameSize(piece).width() / 3;
@@ -425,7 +448,7 @@ void TsSkinProvider::paintTitleButton(const TitleButton& button)
     const QRect rect = m_metrics.buttonRect(button.slot, m_form->width());
     int image = button.imageIndex;
     if (button.code == HTMAXBUTTON && m_commands.isMaximized())
-        image = FindImageIndex(SkinData.SectionIndex, kForm, QStringLiteral("BICONNORM"));
+        image = FindImageIndex(SkinData.SectionIndex, SkinData.SkinSection(), QStringLiteral("BICONNORM"));
     if (!ImageIndexValid(image))
         return;
     bool enabledLook = FormActive;
@@ -576,15 +599,29 @@ void TsSkinProvider::updateCursor(int code)
         m_form->setCursor(shape);
 }
 
+QSize TsSkinProvider::minimumFrameSize() const
+{
+    const int buttons = m_metrics.visibleSystemButtons() * (m_metrics.BW + 1);
+    return QSize(std::max(m_form->minimumWidth(), 2 * m_metrics.FW + m_metrics.IW + buttons + 40),
+                 std::max(m_form->minimumHeight(), m_metrics.clientTop() + m_metrics.FH + 1));
+}
+
 void TsSkinProvider::mousePressed(QMouseEvent* event)
 {
+    // A move or size begun from the system menu ends with the next click.
+    if (m_commands.followsWithoutButton()) {
+        m_commands.endDrag();
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
     if (m_menuKeyboard)
         leaveMenuMode();
     const QPoint global = event->globalPosition().toPoint();
     const int code = HitTest(event->position().toPoint());
-    if (isTitleButtonCode(code) && buttonOf(code)) {
+    if (code == HTSYSMENU) {
+        ShowSystemMenu(m_form->mapToGlobal(QPoint(m_metrics.FW, m_metrics.FH + m_metrics.IH)));
+    } else if (isTitleButtonCode(code) && buttonOf(code)) {
         m_pressedButton = code;
         HotButton = code;
         setButtonState(code, 2);
@@ -592,10 +629,7 @@ void TsSkinProvider::mousePressed(QMouseEvent* event)
         if (!m_commands.isMaximized())
             m_commands.startMove(global);
     } else if (isSizingCode(code)) {
-        const int buttons = m_metrics.visibleSystemButtons() * (m_metrics.BW + 1);
-        const QSize minimum(std::max(m_form->minimumWidth(), 2 * m_metrics.FW + m_metrics.IW + buttons + 40),
-                            std::max(m_form->minimumHeight(), m_metrics.clientTop() + m_metrics.FH + 1));
-        m_commands.startResize(code, global, minimum);
+        m_commands.startResize(code, global, minimumFrameSize());
     } else if (code == HTMENU) {
         const int item = m_menuLayout.itemAt(event->position().toPoint());
         if (item < 0)
@@ -632,6 +666,12 @@ void TsSkinProvider::mouseMoved(QMouseEvent* event)
 
 void TsSkinProvider::mouseReleased(QMouseEvent* event)
 {
+    if (event->button() == Qt::RightButton) {
+        const int code = HitTest(event->position().toPoint());
+        if (code == HTCAPTION || code == HTSYSMENU)
+            ShowSystemMenu(event->globalPosition().toPoint());
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
     if (m_commands.dragging()) {
@@ -680,6 +720,8 @@ void TsSkinProvider::activationChanged()
     SkinData.CacheInvalid = true;
     m_form->update(QRect(0, 0, m_form->width(), m_metrics.titleHeight()));
     refreshSystemMenu();
+    if (TsSkinManager* manager = TsSkinData::instance().ActiveManager; active && manager && manager->SkinableMenus())
+        manager->SkinableMenus()->UpdateFormPopups(m_form);
 }
 
 // ---- the menu bar ----------------------------------------------------------------------

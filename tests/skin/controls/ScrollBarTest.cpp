@@ -178,9 +178,10 @@ TEST_F(ScrollBarTest, PositionIsClampedAndReportedOnce)
 TEST_F(ScrollBarTest, MinSetToMaxShowsTheRangeMessageAndIsAppliedAnyway)
 {
     bar->SetMin(100);
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_EQ(dialogs.messages().first(), QStringLiteral("Scrollbar property out of range\n\rMax = 100(sScrollBar1)"));
-    EXPECT_EQ(dialogs.boxes.first().caption, QStringLiteral("Error"));
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes.first().kind, QStringLiteral("skinned"));
+    EXPECT_EQ(dialogs.boxes.first().messageKind, Dialogs::MessageKind::Error);
+    EXPECT_EQ(dialogs.boxes.first().text, QStringLiteral("Scrollbar property out of range\n\rMax = 100(sScrollBar1)"));
     EXPECT_EQ(bar->Min(), 100);
     EXPECT_EQ(bar->Position(), 100);
     EXPECT_EQ(bar->Geometry().thumbCentre, 0);
@@ -189,8 +190,8 @@ TEST_F(ScrollBarTest, MinSetToMaxShowsTheRangeMessageAndIsAppliedAnyway)
     host.setObjectName(QStringLiteral("sMemo1"));
     bar->HostControl = &host;
     bar->SetMax(40);
-    ASSERT_EQ(dialogs.messages().size(), 2);
-    EXPECT_EQ(dialogs.messages().last(), QStringLiteral("Scrollbar property out of range\n\rMax = 40(Owner=sMemo1)"));
+    ASSERT_EQ(dialogs.boxes.size(), 2);
+    EXPECT_EQ(dialogs.boxes.last().text, QStringLiteral("Scrollbar property out of range\n\rMax = 40(Owner=sMemo1)"));
 }
 
 TEST_F(ScrollBarTest, ArrowPressAtTheEndStartsAnIdleRepeat)
