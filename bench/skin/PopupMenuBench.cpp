@@ -1,8 +1,7 @@
 // Skinned drop-down items on the program's stored skin: one 150 × 24 item drawn over the
 // drop-down background (what every item of an open menu costs at each paint), and the
 // background of a whole 150 × 200 drop-down (rendered once per drop-down).
-#include "skin/SkinLoaders.h"
-#include "skin/StoredSkinText.h"
+#include "BuiltInSkin.h"
 #include "skin/TsPopupItemPainter.h"
 #include "skin/TsSkinData.h"
 #include "skin/TsSkinableMenus.h"
@@ -14,22 +13,9 @@
 
 namespace {
 
-void loadSkin()
-{
-    TsSkinData& data = TsSkinData::instance();
-    if (data.SkinReady)
-        return;
-    const TsStoredSkins skins = builtInStoredSkins();
-    const SkinLoadSource source{nullptr, QString(), &skins, QStringLiteral("Golden (internal)"), nullptr};
-    LoadImageTable(data.tables, source);
-    LoadPatternTable(data.tables, source);
-    LoadSectionTable(data.tables, source);
-    data.SkinReady = true;
-}
-
 void BM_PopupItem(benchmark::State& state)
 {
-    loadSkin();
+    loadBuiltInSkin();
     const TsSkinableMenus menus(nullptr);
     const TsPopupItemPainter painter(menus);
     const Bitmap24 background = TsPopupItemPainter::RenderBackground(QSize(150, 200));
@@ -45,7 +31,7 @@ BENCHMARK(BM_PopupItem)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_DropDownBackground(benchmark::State& state)
 {
-    loadSkin();
+    loadBuiltInSkin();
     for (auto _ : state) {
         Bitmap24 background = TsPopupItemPainter::RenderBackground(QSize(150, 200));
         benchmark::DoNotOptimize(background.bits());

@@ -5,8 +5,7 @@
 // moved by the form's LargeChange and repainted (target: 16 ms, one frame at 60 Hz).
 #include "app/TForm3.h"
 #include "platform/ReportingApplication.h"
-#include "skin/SkinLoaders.h"
-#include "skin/StoredSkinText.h"
+#include "BuiltInSkin.h"
 #include "skin/TsSkinData.h"
 #include "skin/controls/TsFormScrollBars.h"
 #include "skin/controls/TsScrollBar.h"
@@ -28,15 +27,7 @@ struct BarScene
 {
     BarScene()
     {
-        TsSkinData& data = TsSkinData::instance();
-        if (!data.SkinReady) {
-            const TsStoredSkins skins = builtInStoredSkins();
-            const SkinLoadSource source{nullptr, QString(), &skins, QStringLiteral("Golden (internal)"), nullptr};
-            LoadImageTable(data.tables, source);
-            LoadPatternTable(data.tables, source);
-            LoadSectionTable(data.tables, source);
-            data.SkinReady = true;
-        }
+        loadBuiltInSkin();
         window.resize(100, 600);
         bar = new TsScrollBar(&window);
         bar->SetKind(sbVertical);
