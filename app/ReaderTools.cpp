@@ -82,12 +82,10 @@ void ReaderTools::addShortcuts()
         if (m_findBar->isVisible())
             m_findBar->close();
     });
-    // The menu item works by its key even when the menu bar is drawn by the skin.
-    if (auto* search = m_form.findChild<QAction*>(QStringLiteral("N28"))) {
-        search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-        search->setShortcutContext(Qt::WindowShortcut);
-        m_form.addAction(search);
-    }
+    // The key lives on an action of its own: on the menu item it would be drawn into the
+    // skinned menu bar, which then no longer fits on one line.
+    add("CourseSearch", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, Qt::WindowShortcut, &m_form,
+        &ReaderTools::openCourseSearch);
 }
 
 void ReaderTools::openFind()

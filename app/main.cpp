@@ -1,13 +1,13 @@
 #include "app/Startup.h"
 #include "app/WindowSet.h"
-#include "platform/QtDialogs.h"
 #include "platform/ReportingApplication.h"
+#include "skin/controls/SkinnedDialogs.h"
 
 int main(int argc, char** argv)
 {
     Startup::prepareProcess();
     ReportingApplication application(argc, argv);
-    QtDialogs dialogs;
+    SkinnedDialogs dialogs;
     Dialogs::install(&dialogs);
     Startup::prepareApplication(application);
     WindowSet windows;

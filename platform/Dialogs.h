@@ -44,6 +44,31 @@ public:
 
     static QString applicationTitle() { return QStringLiteral("Учебник"); }
 
+    // The skin engine's own message box: a kind (title and icon), a set of buttons, and the
+    // modal result of the button chosen (0 when the box was closed without one).
+    enum class MessageKind { Warning, Error, Information, Confirmation, Custom };
+    enum MessageButton : unsigned {
+        mbYes = 1u << 0, mbNo = 1u << 1, mbOK = 1u << 2, mbCancel = 1u << 3, mbAbort = 1u << 4, mbRetry = 1u << 5,
+        mbIgnore = 1u << 6, mbAll = 1u << 7, mbNoToAll = 1u << 8, mbYesToAll = 1u << 9, mbHelp = 1u << 10,
+    };
+    using MessageButtons = unsigned;
+    static constexpr int kMessageButtonCount = 11;
+    struct MessageButtonInfo
+    {
+        const char* name;
+        const char* caption;
+        int modalResult;
+    };
+    // The button of index i (bit 1 << i): its name, caption and modal result.
+    static const MessageButtonInfo& messageButton(int index);
+    // The modal result of the only button of a one-button set; 0 for any other set.
+    static int onlyButtonResult(MessageButtons buttons);
+
+    virtual int skinnedMessage(const QString& text, MessageKind kind, MessageButtons buttons) = 0;
+    // The engine's two shorthands: OK only.
+    void skinnedWarning(const QString& text) { skinnedMessage(text, MessageKind::Warning, mbOK); }
+    void skinnedError(const QString& text) { skinnedMessage(text, MessageKind::Error, mbOK); }
+
     // The installed implementation (the Qt one until another is installed).
     static Dialogs& instance();
     // Installs an implementation owned by the caller; nullptr goes back to the Qt one.

@@ -141,3 +141,25 @@ bool QtDialogs::choosePrinter(QPrinter& printer)
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
 }
+
+int QtDialogs::skinnedMessage(const QString& text, MessageKind kind, MessageButtons buttons)
+{
+    static const struct {
+        const char* title;
+        QMessageBox::Icon icon;
+    } kinds[] = {{"Warning", QMessageBox::Warning}, {"Error", QMessageBox::Critical},
+                 {"Information", QMessageBox::Information}, {"Confirm", QMessageBox::Question}, {nullptr, QMessageBox::NoIcon}};
+    const auto& look = kinds[int(kind)];
+    const QString title = look.title ? QString::fromLatin1(look.title) : QCoreApplication::applicationName();
+    QMessageBox box(look.icon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    for (int i = 0; i < kMessageButtonCount; ++i) {
+        if (buttons & (1u << i)) {
+            const MessageButtonInfo& info = messageButton(i);
+            QPushButton* button = box.addButton(QString::fromLatin1(info.caption), QMessageBox::ActionRole);
+            button->setProperty("modalResult", info.modalResult);
+        }
+    }
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    return clicked ? clicked->property("modalResult").toInt() : 0;
+}

@@ -20,6 +20,9 @@ public:
                                       const QString& value, Echo echo) override;
     std::optional<QString> chooseFile() override;
     bool choosePrinter(QPrinter& printer) override;
+    // A plain QMessageBox with the kind's title and icon; the skinned dialog replaces it in
+    // the program.
+    int skinnedMessage(const QString& text, MessageKind kind, MessageButtons buttons) override;
     std::optional<QString> chooseFileToOpen(const QString& caption, const QString& filters) override;
     std::optional<QString> chooseFileToSave(const QString& caption, const QString& filters,
                                             const QString& suggestedName) override;

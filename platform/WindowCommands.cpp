@@ -1,6 +1,8 @@
 #include "platform/WindowCommands.h"
 
 #include "platform/HitCodes.h"
+#include "platform/OutlineWindow.h"
+#include "platform/ScreenSnap.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -58,6 +60,8 @@ WindowCommands::WindowCommands(QWidget& window)
 {
 }
 
+WindowCommands::~WindowCommands() = default;
+
 QRect WindowCommands::movedRect(const QRect& start, QPoint delta)
 {
     return start.translated(delta);
@@ -83,11 +87,14 @@ QRect WindowCommands::resizedRect(const QRect& start, int hitCode, QPoint delta,
 void WindowCommands::startMove(QPoint globalPos)
 {
     m_drag = Drag::None;
-    if (QWindow* handle = m_window.windowHandle(); handle && handle->startSystemMove())
+    if (QWindow* handle = m_window.windowHandle(); !ourLoopOnly() && handle && handle->startSystemMove())
         return;
     m_drag = Drag::Move;
     m_startMouse = globalPos;
     m_startRect = m_window.geometry();
+    m_current = m_startRect;
+    if (ResizeMode == rmBorder)
+        follow(m_current);
 }
 
 void WindowCommands::startResize(int hitCode, QPoint globalPos, QSize minimum)
@@ -95,26 +102,90 @@ void WindowCommands::startResize(int hitCode, QPoint globalPos, QSize minimum)
     m_drag = Drag::None;
     if (!isSizingCode(hitCode))
         return;
-    if (QWindow* handle = m_window.windowHandle(); handle && handle->startSystemResize(qtEdges(edgesOf(hitCode))))
+    if (QWindow* handle = m_window.windowHandle();
+        !ourLoopOnly() && handle && handle->startSystemResize(qtEdges(edgesOf(hitCode))))
         return;
     m_drag = Drag::Resize;
     m_hitCode = hitCode;
     m_startMouse = globalPos;
     m_startRect = m_window.geometry();
+    m_current = m_startRect;
     m_minimum = minimum;
+    if (ResizeMode == rmBorder)
+        follow(m_current);
+}
+
+void WindowCommands::startMoveByMenu(QPoint globalPos)
+{
+    // A window manager moves only from a press; from the menu our loop follows.
+    m_ownLoop = true;
+    startMove(globalPos);
+    m_ownLoop = false;
+    grabWhileDragging();
+}
+
+void WindowCommands::startResizeByMenu(QPoint globalPos, QSize minimum)
+{
+    m_ownLoop = true;
+    startResize(HTBOTTOMRIGHT, globalPos, minimum);
+    m_ownLoop = false;
+    grabWhileDragging();
+}
+
+void WindowCommands::grabWhileDragging()
+{
+    m_grabbed = dragging();
+    if (m_grabbed)
+        m_window.grabMouse();
+}
+
+QRect WindowCommands::snapped(const QRect& rect) const
+{
+    if (!ScreenSnap)
+        return rect;
+    const QScreen* screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return rect;
+    return QRect(ScreenSnap::Snapped(rect, screen->geometry(), SnapBuffer), rect.size());
+}
+
+void WindowCommands::follow(const QRect& rect)
+{
+    m_current = rect;
+    if (ResizeMode == rmBorder) {
+        if (!m_outline)
+            m_outline = std::make_unique<OutlineWindow>();
+        m_outline->showAround(rect);
+    } else if (m_drag == Drag::Move) {
+        m_window.move(rect.topLeft());
+    } else {
+        m_window.setGeometry(rect);
+    }
 }
 
 void WindowCommands::dragTo(QPoint globalPos)
 {
     const QPoint delta = globalPos - m_startMouse;
     if (m_drag == Drag::Move)
-        m_window.move(movedRect(m_startRect, delta).topLeft());
+        follow(snapped(movedRect(m_startRect, delta)));
     else if (m_drag == Drag::Resize)
-        m_window.setGeometry(resizedRect(m_startRect, m_hitCode, delta, m_minimum));
+        follow(resizedRect(m_startRect, m_hitCode, delta, m_minimum));
 }
 
 void WindowCommands::endDrag()
 {
+    if (m_grabbed) {
+        m_window.releaseMouse();
+        m_grabbed = false;
+    }
+    if (m_drag != Drag::None && m_outline && m_outline->isVisible()) {
+        // One move or resize, to where the outline was.
+        m_outline->hide();
+        if (m_drag == Drag::Move)
+            m_window.move(m_current.topLeft());
+        else
+            m_window.setGeometry(m_current);
+    }
     m_drag = Drag::None;
 }
 

@@ -361,7 +361,7 @@ void LoadSectionTable(TsSkinTables& tables, const SkinLoadSource& source, SkinIn
             info->description = source.options->readString(kGlobalInfo, QStringLiteral("DESCRIPTION"), QString());
         }
         if (hasOldFormatSection(*source.options)) {
-            Dialogs::instance().messageBox(oldSkinFormatMessage(), QStringLiteral("Error"), Dialogs::Icon::Error);
+            Dialogs::instance().skinnedError(oldSkinFormatMessage());
             return;
         }
         appendOptionsSections(tables, *source.options);

@@ -165,8 +165,8 @@ void TsSkinManager::SetSkinnedPopups(bool skinned)
     if (skinned == m_skinnedPopups)
         return;
     m_skinnedPopups = skinned;
-    // FIXME: the manager in charge tells the menu skinning object to update the pop-up
-    // menus, once drop-down menus can be skinned.
+    if (m_menus)
+        m_menus->UpdatePopups();
 }
 
 QString TsSkinManager::FullSkinDirectory() const
@@ -214,6 +214,8 @@ void TsSkinManager::ApplySkin()
         return;
     TsSkinData& state = TsSkinData::instance();
     state.SkinReady = false;
+    if (m_menus)
+        m_menus->ClearBackgrounds();
     {
         const SkinChangeScope change;
         BroadcastSkinMessage(SKN_SKINCHANGING);
@@ -229,6 +231,8 @@ void TsSkinManager::RemoveSkin()
         return;
     TsSkinData& state = TsSkinData::instance();
     state.SkinReady = false;
+    if (m_menus)
+        m_menus->ClearBackgrounds();
     BroadcastSkinMessage(SKN_SKINREMOVED);
     ClearImageTable(state.tables);
     ClearPatternTable(state.tables);

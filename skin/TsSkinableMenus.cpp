@@ -2,16 +2,102 @@
 
 #include "platform/SystemMetrics.h"
 #include "skin/SkinLookups.h"
+#include "skin/TsPopupItemPainter.h"
+#include "skin/TsPopupMenuStyle.h"
 #include "skin/TsSkinData.h"
+#include "skin/TsSkinManager.h"
 #include "skin/paint/PaintSection.h"
 #include "skin/paint/PaintText.h"
 #include "skin/paint/TsParentCache.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QMenu>
+
+#include <algorithm>
 
 TsSkinableMenus::TsSkinableMenus(TsSkinManager* manager)
     : m_manager(manager)
 {
+}
+
+TsSkinableMenus::~TsSkinableMenus()
+{
+    // No menu may keep a style that goes with us.
+    for (const QPointer<QMenu>& menu : m_skinnedPopups) {
+        if (menu)
+            menu->setStyle(nullptr);
+    }
+}
+
+void TsSkinableMenus::SetActive(bool active)
+{
+    ClearBackgrounds();
+    if (active == m_active)
+        return;
+    m_active = active;
+    UpdatePopups();
+}
+
+bool TsSkinableMenus::popupsWanted() const
+{
+    return m_active && m_manager && m_manager->SkinnedPopups();
+}
+
+bool TsSkinableMenus::IsPopupSkinned(const QMenu* menu) const
+{
+    return std::any_of(m_skinnedPopups.begin(), m_skinnedPopups.end(),
+                       [menu](const QPointer<QMenu>& skinned) { return skinned == menu; });
+}
+
+void TsSkinableMenus::SkinPopupMenu(QMenu* menu, bool on)
+{
+    if (!menu)
+        return;
+    m_skinnedPopups.erase(std::remove_if(m_skinnedPopups.begin(), m_skinnedPopups.end(),
+                                         [menu](const QPointer<QMenu>& skinned) { return !skinned || skinned == menu; }),
+                          m_skinnedPopups.end());
+    if (on) {
+        if (!m_popupStyle)
+            m_popupStyle = std::make_unique<TsPopupMenuStyle>(*this);
+        if (menu->style() != m_popupStyle.get())
+            menu->setStyle(m_popupStyle.get());
+        m_skinnedPopups.emplace_back(menu);
+    } else if (m_popupStyle && menu->style() == m_popupStyle.get()) {
+        menu->setStyle(nullptr);
+        m_backgrounds.erase(menu);
+    }
+    for (QAction* action : menu->actions()) {
+        if (QMenu* sub = action->menu(); sub && sub != menu)
+            SkinPopupMenu(sub, on);
+    }
+}
+
+void TsSkinableMenus::UpdatePopups()
+{
+    const bool on = popupsWanted();
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (auto* menu = qobject_cast<QMenu*>(widget))
+            SkinPopupMenu(menu, on);
+    }
+}
+
+void TsSkinableMenus::UpdateFormPopups(QWidget* form)
+{
+    if (!form)
+        return;
+    const bool on = popupsWanted();
+    for (QMenu* menu : form->findChildren<QMenu*>())
+        SkinPopupMenu(menu, on);
+}
+
+Bitmap24& TsSkinableMenus::DropDownBackground(const QWidget* menu, QSize size)
+{
+    Bitmap24& background = m_backgrounds[menu];
+    // A drop-down that grew since gets a background of its new size.
+    if (background.width() != size.width() || background.height() != size.height())
+        background = TsPopupItemPainter::RenderBackground(size);
+    return background;
 }
 
 QFont TsSkinableMenus::MenuFont()
@@ -36,9 +122,7 @@ int TsSkinableMenus::MeasureBarItem(const QFont& font, const QString& caption, c
     return width;
 }
 
-namespace {
-
-unsigned alignmentFlags(Qt::Alignment alignment)
+unsigned TsSkinableMenus::AlignmentFlags(Qt::Alignment alignment)
 {
     if (alignment & Qt::AlignRight)
         return TextRight;
@@ -47,8 +131,7 @@ unsigned alignmentFlags(Qt::Alignment alignment)
     return TextLeft;
 }
 
-// "&&" is a letter, a lone "&" marks the mnemonic and is not shown.
-QString withoutMnemonic(const QString& caption)
+QString TsSkinableMenus::WithoutMnemonic(const QString& caption)
 {
     QString result;
     result.reserve(caption.size());
@@ -59,8 +142,6 @@ QString withoutMnemonic(const QString& caption)
     }
     return result;
 }
-
-} // namespace
 
 void TsSkinableMenus::DrawBarItem(Bitmap24& canvas, QRect r, const QString& caption, const QString& shortcut,
                                   bool enabled, unsigned state, const TsParentCache& menuBar, int barTop) const
@@ -78,11 +159,13 @@ void TsSkinableMenus::DrawBarItem(Bitmap24& canvas, QRect r, const QString& capt
     PaintCanvas target{canvas, font, 0};
     const int lineSection = FindSectionIndex(tables.sections, QStringLiteral("MENULINE"));
     TsRect textRect{rect.Left + Margin, rect.Top, rect.Right - Margin, rect.Bottom};
-    DrawSkinText(tables, target, withoutMnemonic(caption), enabled, hot, lineSection,
-                 alignmentFlags(Alignment) | TextVCenter | TextExpandTabs | TextSingleLine, textRect);
+    DrawSkinText(tables, target, WithoutMnemonic(caption), enabled, hot, lineSection,
+                 AlignmentFlags(Alignment) | TextVCenter | TextExpandTabs | TextSingleLine, textRect);
     if (!shortcut.isEmpty()) {
         TsRect shortcutRect{textRect.Right - textRect.Left, rect.Top, rect.Right - 8, rect.Bottom};
         DrawSkinText(tables, target, shortcut, enabled, hot, lineSection, TextRight | TextVCenter | TextSingleLine,
                      shortcutRect);
     }
+    if (OnDrawItem)
+        OnDrawItem(caption, canvas, r, state, smTopLine);
 }

@@ -4,8 +4,7 @@
 // Targets: a 169 × 65 face ≤ 0.25 ms; a fade frame ≤ 0.1 ms (2 % of the 5 ms interval);
 // a paint from a valid cache ≤ 2 × the Format_RGB32 blit.
 
-#include "skin/SkinLoaders.h"
-#include "skin/StoredSkinText.h"
+#include "BuiltInSkin.h"
 #include "skin/TsSkinData.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsButton.h"
@@ -21,19 +20,6 @@
 
 namespace {
 
-void loadGolden()
-{
-    TsSkinData& data = TsSkinData::instance();
-    if (data.SkinReady)
-        return;
-    const TsStoredSkins skins = builtInStoredSkins();
-    const SkinLoadSource source{nullptr, QString(), &skins, QStringLiteral("Golden (internal)"), nullptr};
-    LoadImageTable(data.tables, source);
-    LoadPatternTable(data.tables, source);
-    LoadSectionTable(data.tables, source);
-    data.SkinReady = true;
-}
-
 struct Buttons
 {
     QWidget form;
@@ -42,7 +28,7 @@ struct Buttons
 
     Buttons()
     {
-        loadGolden();
+        loadBuiltInSkin();
         form.resize(400, 200);
         presentation = new TsBitBtn(&form);
         presentation->setGeometry(10, 10, 169, 65);

@@ -2,8 +2,7 @@
 // a paint that renders the face (cache invalid) beside a paint that only copies it.
 // The fixed-test panel 865 × 545, the «Тема» group box 689 × 65 with the topic combo box
 // 673 × 28, and one answer button 76 × 31 (it renders at every paint).
-#include "skin/SkinLoaders.h"
-#include "skin/StoredSkinText.h"
+#include "BuiltInSkin.h"
 #include "skin/TsSkinData.h"
 #include "skin/controls/TsComboBox.h"
 #include "skin/controls/TsGroupBox.h"
@@ -23,13 +22,7 @@ struct Scene
 {
     Scene()
     {
-        TsSkinData& data = TsSkinData::instance();
-        const TsStoredSkins skins = builtInStoredSkins();
-        const SkinLoadSource source{nullptr, QString(), &skins, QStringLiteral("Golden (internal)"), nullptr};
-        LoadImageTable(data.tables, source);
-        LoadPatternTable(data.tables, source);
-        LoadSectionTable(data.tables, source);
-        data.SkinReady = true;
+        loadBuiltInSkin();
 
         window.resize(900, 700);
         panel = new TsPanel(&window);

@@ -3,8 +3,7 @@
 // QPainter::drawImage of an RGB32 picture of the window's size, and one resize step
 // (render and paint) at 1280 × 1024.
 #include "platform/HitCodes.h"
-#include "skin/SkinLoaders.h"
-#include "skin/StoredSkinText.h"
+#include "BuiltInSkin.h"
 #include "skin/TsSkinData.h"
 #include "skin/TsSkinManager.h"
 #include "skin/controls/TsSkinProvider.h"
@@ -26,13 +25,7 @@ struct Window
 {
     Window()
     {
-        TsSkinData& state = TsSkinData::instance();
-        const TsStoredSkins skins = builtInStoredSkins();
-        const SkinLoadSource source{nullptr, QString(), &skins, QStringLiteral("Golden (internal)"), nullptr};
-        LoadImageTable(state.tables, source);
-        LoadPatternTable(state.tables, source);
-        LoadSectionTable(state.tables, source);
-        state.SkinReady = true;
+        loadBuiltInSkin();
         manager = std::make_unique<TsSkinManager>();
         form = std::make_unique<QWidget>();
         form->setWindowTitle(QStringLiteral("Электронный учебник \"Вестрон\""));

@@ -2,14 +2,30 @@
 
 #include "skin/SkinMessage.h"
 #include "skin/controls/ControlFace.h"
+#include "skin/controls/TsScrollBar.h"
 #include "skin/paint/PaintSection.h"
 #include "skin/paint/TsSkinTables.h"
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kFrameWidth = 2;
+// A memo this narrow or low has no room for bars.
+constexpr int kSmallestWithBars = 16;
+
+TsScrollBar* makeBar(TsMemo* memo, Qt::Orientation orientation)
+{
+    auto* bar = new TsScrollBar;
+    bar->setOrientation(orientation);
+    bar->HostControl = memo;
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->Smooth = true;
+    bar->LargeChangeFollowsPage = true;
+    return bar;
+}
 
 } // namespace
 
@@ -19,10 +35,41 @@ TsMemo::TsMemo(QWidget* parent)
     , BoundLabel(this, &SkinData)
 {
     SkinData.SetSkinSection(QStringLiteral("EDIT"));
+    setVerticalScrollBar(makeBar(this, Qt::Vertical));
+    setHorizontalScrollBar(makeBar(this, Qt::Horizontal));
+    for (TsScrollBar* bar : {VertBar(), HorzBar()})
+        connect(bar, &QAbstractSlider::rangeChanged, this, [this, bar] { syncBarEnabled(bar); });
     syncLook();
+    UpdateScrollBars();
 }
 
 TsMemo::~TsMemo() = default;
+
+TsScrollBar* TsMemo::VertBar() const { return static_cast<TsScrollBar*>(verticalScrollBar()); }
+TsScrollBar* TsMemo::HorzBar() const { return static_cast<TsScrollBar*>(horizontalScrollBar()); }
+
+void TsMemo::SetScrollBars(int style)
+{
+    m_scrollBars = TScrollStyle(std::clamp(style, int(ssNone), int(ssBoth)));
+    UpdateScrollBars();
+}
+
+// The bars asked for are always there; one with nothing to scroll is disabled.
+void TsMemo::UpdateScrollBars()
+{
+    const bool room = width() >= kSmallestWithBars && height() >= kSmallestWithBars;
+    const bool vertical = room && (m_scrollBars == ssVertical || m_scrollBars == ssBoth);
+    const bool horizontal = room && (m_scrollBars == ssHorizontal || m_scrollBars == ssBoth);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    syncBarEnabled(VertBar());
+    syncBarEnabled(HorzBar());
+}
+
+void TsMemo::syncBarEnabled(TsScrollBar* bar)
+{
+    bar->setEnabled(isEnabled() && bar->maximum() > bar->minimum());
+}
 
 void TsMemo::setSkinSection(const QString& section)
 {
@@ -110,6 +157,8 @@ bool TsMemo::event(QEvent* event)
         break;
     }
     const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Resize || event->type() == QEvent::EnabledChange)
+        UpdateScrollBars();
     switch (event->type()) {
     case QEvent::Enter:
     case QEvent::Leave:
@@ -136,6 +185,13 @@ void TsMemo::paintFrame()
         PrepareCache();
     QPainter dc(this);
     CopyCacheAround(SkinData, dc, rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
+    // The square between two bars takes the text's colour.
+    TsScrollBar* vertical = VertBar();
+    TsScrollBar* horizontal = HorzBar();
+    if (vertical->isVisible() && horizontal->isVisible()) {
+        const QPoint corner(vertical->mapTo(this, QPoint(0, 0)).x(), horizontal->mapTo(this, QPoint(0, 0)).y());
+        dc.fillRect(QRect(corner, QSize(vertical->width(), horizontal->height())), TextBackground());
+    }
 }
 
 void TsMemo::PrepareCache()

@@ -8,12 +8,18 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+class TsScrollBar;
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
 // A skinned multi-line text box: the live text on the section's colour (its hot colour
-// while active) inside the face's 2-pixel frame.
+// while active) inside the face's 2-pixel frame. The bars that ScrollBars asks for are
+// skinned scroll bars inside the frame; a memo 15 pixels or less across shows none.
 class TsMemo : public QPlainTextEdit
 {
     Q_OBJECT
     Q_PROPERTY(QString SkinSection READ skinSection WRITE setSkinSection)
+    Q_PROPERTY(int ScrollBars READ ScrollBars WRITE SetScrollBars)
 public:
     explicit TsMemo(QWidget* parent = nullptr);
     ~TsMemo() override;
@@ -28,6 +34,11 @@ public:
     // The colour the text stands on now.
     QColor TextBackground() const;
 
+    int ScrollBars() const { return m_scrollBars; }
+    void SetScrollBars(int style);
+    TsScrollBar* VertBar() const;
+    TsScrollBar* HorzBar() const;
+
 protected:
     bool event(QEvent* event) override;
 
@@ -36,8 +47,11 @@ private:
     void paintFrame();
     void syncLook();
     void syncColour();
+    void UpdateScrollBars();
+    void syncBarEnabled(TsScrollBar* bar);
 
     bool m_skinnedLook = false;
     // The colour the layout gave, restored when the skin goes.
     QColor m_ownColour;
+    TScrollStyle m_scrollBars = ssNone;
 };

@@ -8,6 +8,7 @@
 #include "skin/TsSkinableMenus.h"
 #include "skin/controls/FormHitTest.h"
 #include "skin/controls/FormRegion.h"
+#include "skin/controls/TsFormScrollBars.h"
 #include "skin/controls/TsSystemMenu.h"
 #include "skin/paint/PaintBorder.h"
 #include "skin/paint/PaintCopy.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -115,10 +117,14 @@ TsSkinProvider::TsSkinProvider(QWidget* form, QWidget* clientArea, QMenuBar* men
         clientArea->installEventFilter(this);
     new MenuKeyWatcher(this, [this](QObject* watched, QEvent* event) { return filterKey(watched, event); });
     m_systemMenu = new TsSystemMenu(form);
+    m_formBars = new TsFormScrollBars(form, clientArea, this);
     connect(m_systemMenu, &TsSystemMenu::restoreChosen, this, [this] { m_commands.restore(); refreshSystemMenu(); });
     connect(m_systemMenu, &TsSystemMenu::maximizeChosen, this, [this] { m_commands.maximize(); refreshSystemMenu(); });
     connect(m_systemMenu, &TsSystemMenu::minimizeChosen, this, [this] { minimizeApplication(); refreshSystemMenu(); });
     connect(m_systemMenu, &TsSystemMenu::closeChosen, form, &QWidget::close);
+    connect(m_systemMenu, &TsSystemMenu::moveChosen, this, [this] { m_commands.startMoveByMenu(QCursor::pos()); });
+    connect(m_systemMenu, &TsSystemMenu::sizeChosen, this,
+            [this] { m_commands.startResizeByMenu(QCursor::pos(), minimumFrameSize()); });
     updateIndexes();
     refreshSystemMenu();
     if (skinUsable())
@@ -132,7 +138,25 @@ void TsSkinProvider::refreshSystemMenu()
     const TsWindowState state = m_form->isMinimized() ? TsWindowState::wsMinimized
                                 : m_commands.isMaximized() ? TsWindowState::wsMaximized
                                                            : TsWindowState::wsNormal;
-    m_systemMenu->Refresh(TsBorderStyle::bsSizeable, BorderIcons, state);
+    m_systemMenu->Refresh(BorderStyle, BorderIcons, state);
+}
+
+bool TsSkinProvider::ShowSystemMenu(QPoint globalPos)
+{
+    if (!m_systemMenu)
+        return false;
+    refreshSystemMenu();
+    return m_systemMenu->ShowAt(globalPos, MakeSkinMenu);
+}
+
+void TsSkinProvider::RefreshFormStyle()
+{
+    updateIndexes();
+    refreshSystemMenu();
+    if (skinUsable())
+        skinFrame();
+    else
+        unskinFrame();
 }
 
 TsSkinProvider::~TsSkinProvider() = default;
@@ -150,9 +174,10 @@ void TsSkinProvider::updateIndexes()
     const int section = SkinData.SectionIndex;
     const char* names[] = {"BICONCLOSE", "BICONMAX", "BICONMIN", "BICONHELP"};
     for (int i = 0; i < 4; ++i)
-        m_buttons[i].imageIndex = section >= 0 ? FindImageIndex(section, kForm, QString::fromLatin1(names[i])) : -1;
+        m_buttons[i].imageIndex = section >= 0 ? FindImageIndex(section, SkinData.SkinSection(), QString::fromLatin1(names[i])) : -1;
 
     FormMetricsInput input;
+    input.style = BorderStyle;
     input.icons = BorderIcons;
     input.showAppIcon = ShowAppIcon;
     if (ImageIndexValid(m_buttons[0].imageIndex))
@@ -229,6 +254,12 @@ void TsSkinProvider::skinFrame()
     SkinData.CacheInvalid = true;
     m_form->setMask(WindowRegion());
     m_form->update();
+    updateFormBars();
+}
+
+void TsSkinProvider::updateFormBars()
+{
+    m_formBars->Update(m_frameSkinned && skinUsable());
 }
 
 void TsSkinProvider::unskinFrame()
@@ -239,6 +270,7 @@ void TsSkinProvider::unskinFrame()
     m_titleStrip = Bitmap24();
     if (!m_frameSkinned || !m_form)
         return;
+    m_formBars->Update(false);
     const bool visible = m_form->isVisible();
     const QRect old = m_form->geometry();
     m_frameSkinned = false;
@@ -347,7 +379,7 @@ void TsSkinProvider::renderFrame()
         if (cache.width() != W || cache.height() != H)
             cache.resize(W, H);
         m_regionChanged = true;
-        PaintSectionWithBorders(tables, SkinData.SectionIndex, kForm, EmptyParentCache(), cache, {}, {0, 0, W, H}, state, true);
+        PaintSectionWithBorders(tables, SkinData.SectionIndex, SkinData.SkinSection(), EmptyParentCache(), cache, {}, {0, 0, W, H}, state, true);
         if (section->ReservedBoolean)
             m_titleStrip = copyOf(cache, QRect(0, 0, W, th));
         if (m_metrics.framed())
@@ -384,7 +416,7 @@ void TsSkinProvider::renderTitle()
         painter.drawPixmap(m_metrics.iconRect(), icon.pixmap(m_metrics.IW, m_metrics.IH));
     }
     const int visible = m_metrics.visibleSystemButtons();
-    const int titleBar = FindImageIndex(SkinData.SectionIndex, kForm, QStringLiteral("TITLEBAR"));
+    const int titleBar = FindImageIndex(SkinData.SectionIndex, SkinData.SkinSection(), QStringLiteral("TITLEBAR"));
     if (visible > 0 && ImageIndexValid(titleBar)) {
         const TsMaskData& piece = tables.masks[std::size_t(titleBar)];
         const int cell = ImageFrameSize(piece).width() / 3;
@@ -416,7 +448,7 @@ void TsSkinProvider::paintTitleButton(const TitleButton& button)
     const QRect rect = m_metrics.buttonRect(button.slot, m_form->width());
     int image = button.imageIndex;
     if (button.code == HTMAXBUTTON && m_commands.isMaximized())
-        image = FindImageIndex(SkinData.SectionIndex, kForm, QStringLiteral("BICONNORM"));
+        image = FindImageIndex(SkinData.SectionIndex, SkinData.SkinSection(), QStringLiteral("BICONNORM"));
     if (!ImageIndexValid(image))
         return;
     bool enabledLook = FormActive;
@@ -567,15 +599,29 @@ void TsSkinProvider::updateCursor(int code)
         m_form->setCursor(shape);
 }
 
+QSize TsSkinProvider::minimumFrameSize() const
+{
+    const int buttons = m_metrics.visibleSystemButtons() * (m_metrics.BW + 1);
+    return QSize(std::max(m_form->minimumWidth(), 2 * m_metrics.FW + m_metrics.IW + buttons + 40),
+                 std::max(m_form->minimumHeight(), m_metrics.clientTop() + m_metrics.FH + 1));
+}
+
 void TsSkinProvider::mousePressed(QMouseEvent* event)
 {
+    // A move or size begun from the system menu ends with the next click.
+    if (m_commands.followsWithoutButton()) {
+        m_commands.endDrag();
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
     if (m_menuKeyboard)
         leaveMenuMode();
     const QPoint global = event->globalPosition().toPoint();
     const int code = HitTest(event->position().toPoint());
-    if (isTitleButtonCode(code) && buttonOf(code)) {
+    if (code == HTSYSMENU) {
+        ShowSystemMenu(m_form->mapToGlobal(QPoint(m_metrics.FW, m_metrics.FH + m_metrics.IH)));
+    } else if (isTitleButtonCode(code) && buttonOf(code)) {
         m_pressedButton = code;
         HotButton = code;
         setButtonState(code, 2);
@@ -583,10 +629,7 @@ void TsSkinProvider::mousePressed(QMouseEvent* event)
         if (!m_commands.isMaximized())
             m_commands.startMove(global);
     } else if (isSizingCode(code)) {
-        const int buttons = m_metrics.visibleSystemButtons() * (m_metrics.BW + 1);
-        const QSize minimum(std::max(m_form->minimumWidth(), 2 * m_metrics.FW + m_metrics.IW + buttons + 40),
-                            std::max(m_form->minimumHeight(), m_metrics.clientTop() + m_metrics.FH + 1));
-        m_commands.startResize(code, global, minimum);
+        m_commands.startResize(code, global, minimumFrameSize());
     } else if (code == HTMENU) {
         const int item = m_menuLayout.itemAt(event->position().toPoint());
         if (item < 0)
@@ -623,6 +666,12 @@ void TsSkinProvider::mouseMoved(QMouseEvent* event)
 
 void TsSkinProvider::mouseReleased(QMouseEvent* event)
 {
+    if (event->button() == Qt::RightButton) {
+        const int code = HitTest(event->position().toPoint());
+        if (code == HTCAPTION || code == HTSYSMENU)
+            ShowSystemMenu(event->globalPosition().toPoint());
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
     if (m_commands.dragging()) {
@@ -671,6 +720,8 @@ void TsSkinProvider::activationChanged()
     SkinData.CacheInvalid = true;
     m_form->update(QRect(0, 0, m_form->width(), m_metrics.titleHeight()));
     refreshSystemMenu();
+    if (TsSkinManager* manager = TsSkinData::instance().ActiveManager; active && manager && manager->SkinableMenus())
+        manager->SkinableMenus()->UpdateFormPopups(m_form);
 }
 
 // ---- the menu bar ----------------------------------------------------------------------
@@ -907,6 +958,8 @@ bool TsSkinProvider::filterClientEvent(QEvent* event)
         }
         return false;
     }
+    if (event->type() == QEvent::Resize)
+        updateFormBars();
     if (event->type() == QEvent::Enter && m_frameSkinned) {
         setHotButton(0);
         setMenuHot(-1);
@@ -939,6 +992,8 @@ bool TsSkinProvider::filterFormEvent(QEvent* event)
         return false;
     case QEvent::ActivationChange:
         activationChanged();
+        if (m_form->isActiveWindow())
+            updateFormBars();
         return false;
     case QEvent::WindowTitleChange:
         CaptionText = m_form->windowTitle();

@@ -17,6 +17,7 @@ class QMenu;
 class QMenuBar;
 class QMouseEvent;
 class SkinMessage;
+class TsFormScrollBars;
 class TsSystemMenu;
 
 // The skinned frame of a form: while a skin is ready the form is frameless and the
@@ -40,6 +41,9 @@ public:
 
     TsCommonData SkinData;
     TsBorderIcons BorderIcons;
+    TsBorderStyle BorderStyle = TsBorderStyle::bsSizeable;
+    // The skinned system menu carries the skin-selection submenu.
+    bool MakeSkinMenu = true;
     bool ShowAppIcon = true;
     Qt::Alignment CaptionAlignment = Qt::AlignLeft;
     bool FormActive = true;
@@ -72,6 +76,14 @@ public:
     QRect ButtonRect(int hitCode) const;
     // The system menu, kept in step with the window; shown only with skinned drop-downs.
     TsSystemMenu* SystemMenuObject() const { return m_systemMenu; }
+    // The form's own skinned scroll bars and grip, made while the contents do not fit.
+    TsFormScrollBars* FormScrollBars() const { return m_formBars; }
+    // Pops the skinned system menu up at a screen point; false while drop-downs are not
+    // skinned (the press is then left alone).
+    bool ShowSystemMenu(QPoint globalPos);
+
+    // After BorderStyle, BorderIcons or the section changed: new metrics, frame and menu.
+    void RefreshFormStyle();
 
     // The caption as it fits: shortened with "..." or empty.
     static QString FittedCaption(const QFont& font, const QString& caption, int maxWidth);
@@ -117,6 +129,7 @@ private:
     void mouseReleased(QMouseEvent* event);
     void mouseDoubleClicked(QMouseEvent* event);
     void updateCursor(int code);
+    QSize minimumFrameSize() const;
     void activationChanged();
 
     QList<QAction*> menuActions() const;
@@ -156,4 +169,6 @@ private:
     bool m_altAlone = false;
     QPointer<QMenu> m_openMenu;
     TsSystemMenu* m_systemMenu = nullptr;
+    TsFormScrollBars* m_formBars = nullptr;
+    void updateFormBars();
 };

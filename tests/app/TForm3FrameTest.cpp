@@ -3,8 +3,13 @@
 #include "ShellFixture.h"
 
 #include "app/TForm3.h"
+#include "skin/TsPopupMenuStyle.h"
+#include "skin/TsSkinData.h"
+#include "skin/TsSkinManager.h"
 #include "skin/controls/TsSkinProvider.h"
+#include "skin/controls/TsSystemMenu.h"
 #include "skin/controls/TsComboBox.h"
+#include "skin/controls/TsFormScrollBars.h"
 #include "testing/TForm5.h"
 #include "ui/Globals.h"
 #include "ui/WindowStyle.h"
@@ -53,6 +58,11 @@ TEST_F(TForm3FrameTest, TheSkinnedMainWindowHasItsDesignedOuterSizeAndClientRect
     EXPECT_EQ(client->geometry().left(), 4);
     // The nine commands of the old menu and «Поиск по курсу…».
     EXPECT_EQ(provider->MenuLayout().items.size(), 10u);
+    // At its designed size the band is one line and the window needs no scroll bars.
+    EXPECT_EQ(provider->Metrics().menuLines, 1);
+    ASSERT_NE(provider->FormScrollBars(), nullptr);
+    EXPECT_EQ(provider->FormScrollBars()->HorzBar(), nullptr);
+    EXPECT_EQ(provider->FormScrollBars()->VertBar(), nullptr);
 }
 
 TEST_F(TForm3FrameTest, TheBandRunsTheSameCommandsAsTheMenu)
@@ -68,6 +78,33 @@ TEST_F(TForm3FrameTest, TheBandRunsTheSameCommandsAsTheMenu)
     QTest::mousePress(Form3, Qt::LeftButton, Qt::NoModifier, provider->MenuLayout().items.at(0).center());
     EXPECT_TRUE(umkd->isVisible());
     umkd->hide();
+}
+
+// Off in the program; switched on, the «УМКД» drop-down and the system menu are skinned.
+TEST_F(TForm3FrameTest, WithSkinnedPopupsTheDropDownAndTheSystemMenuAreSkinned)
+{
+    auto* umkd = Form3->findChild<QMenu*>(QStringLiteral("N19"));
+    ASSERT_NE(umkd, nullptr);
+    // The main window's manager is the one in charge.
+    TsSkinManager* manager = TsSkinData::instance().ActiveManager;
+    ASSERT_NE(manager, nullptr);
+    EXPECT_FALSE(manager->SkinnedPopups());
+    EXPECT_EQ(dynamic_cast<TsPopupMenuStyle*>(umkd->style()), nullptr);
+    const QPoint caption(300, 10);
+    QTest::mouseClick(Form3, Qt::RightButton, Qt::NoModifier, caption);
+    EXPECT_FALSE(provider->SystemMenuObject()->isVisible());
+
+    manager->SetSkinnedPopups(true);
+    EXPECT_NE(dynamic_cast<TsPopupMenuStyle*>(umkd->style()), nullptr);
+    QTest::mouseClick(Form3, Qt::RightButton, Qt::NoModifier, caption);
+    TsSystemMenu* menu = provider->SystemMenuObject();
+    ASSERT_TRUE(menu->isVisible());
+    ASSERT_NE(menu->SkinMenu(), nullptr);
+    EXPECT_EQ(menu->SkinMenu()->actions().first()->text(), QStringLiteral("Golden (internal)"));
+    EXPECT_NE(dynamic_cast<TsPopupMenuStyle*>(menu->style()), nullptr);
+    menu->hide();
+    manager->SetSkinnedPopups(false);
+    EXPECT_EQ(dynamic_cast<TsPopupMenuStyle*>(umkd->style()), nullptr);
 }
 
 TEST_F(TForm3FrameTest, TheKeyboardReachesTheBandFromTheSelector)

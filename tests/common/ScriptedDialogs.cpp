@@ -80,6 +80,22 @@ bool ScriptedDialogs::choosePrinter(QPrinter& printer)
     return true;
 }
 
+int ScriptedDialogs::skinnedMessage(const QString& text, MessageKind kind, MessageButtons buttons)
+{
+    Box box{QStringLiteral("skinned"), text, QString(), Icon::None};
+    box.messageKind = kind;
+    box.buttons = buttons;
+    boxes.push_back(box);
+    if (!skinnedAnswers.empty()) {
+        const int answer = skinnedAnswers.front();
+        skinnedAnswers.pop_front();
+        return answer;
+    }
+    if (const int only = onlyButtonResult(buttons))
+        return only;
+    throw std::logic_error("ScriptedDialogs: no answer queued for a skinned message box");
+}
+
 QStringList ScriptedDialogs::messages() const
 {
     QStringList texts;

@@ -13,10 +13,13 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     struct Box {
-        QString kind; // "message", "yesno", "input", "file", "open", "save" or "print"
+        QString kind; // "message", "yesno", "input", "file", "open", "save", "print" or "skinned"
         QString text;
         QString caption;
         Icon icon = Icon::None;
+        // The skinned message box's kind and buttons.
+        MessageKind messageKind = MessageKind::Custom;
+        MessageButtons buttons = 0;
     };
 
     ScriptedDialogs();
@@ -33,11 +36,14 @@ public:
                                             const QString& suggestedName) override;
     // An answer is the PDF file that the printer writes, or nothing for "cancelled".
     bool choosePrinter(QPrinter& printer) override;
+    // Answers from skinnedAnswers; a one-button box answers with its button by itself.
+    int skinnedMessage(const QString& text, MessageKind kind, MessageButtons buttons) override;
 
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<std::optional<QString>> printerAnswers;
+    std::deque<int> skinnedAnswers;
 
     QVector<Box> boxes;
     // The texts of the message boxes shown so far, in order.

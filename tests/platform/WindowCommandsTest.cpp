@@ -1,4 +1,5 @@
 #include "platform/HitCodes.h"
+#include "platform/OutlineWindow.h"
 #include "platform/WindowCommands.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,19 @@
 #include <QTest>
 #include <QWidget>
 
+#include <memory>
+
 namespace {
+
+// A frameless window at (100, 100), 300 × 200, on the screen.
+std::unique_ptr<QWidget> shownWindow()
+{
+    auto window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window->setGeometry(100, 100, 300, 200);
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    return window;
+}
 
 TEST(WindowCommandsTest, SizingMovesOnlyTheEdgesOfTheCodeAndKeepsTheMinimum)
 {
@@ -49,10 +62,8 @@ TEST(WindowCommandsTest, MovingKeepsTheSize)
 // Offscreen no window manager answers, so our own loop follows the mouse.
 TEST(WindowCommandsTest, WithoutAWindowManagerOurOwnLoopMovesAndSizes)
 {
-    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    window.setGeometry(100, 100, 300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const std::unique_ptr<QWidget> shown = shownWindow();
+    QWidget& window = *shown;
     WindowCommands commands(window);
 
     commands.startMove(QPoint(150, 110));
@@ -69,6 +80,83 @@ TEST(WindowCommandsTest, WithoutAWindowManagerOurOwnLoopMovesAndSizes)
 
     commands.startResize(HTCAPTION, QPoint(0, 0), QSize(50, 50));
     EXPECT_FALSE(commands.dragging());
+}
+
+TEST(WindowCommandsTest, WithScreenSnapOurLoopPutsTheWindowOnTheEdge)
+{
+    const std::unique_ptr<QWidget> shown = shownWindow();
+    QWidget& window = *shown;
+    const QRect screen = window.screen()->geometry();
+    WindowCommands commands(window);
+    commands.ScreenSnap = true;
+
+    commands.startMove(QPoint(150, 110));
+    ASSERT_TRUE(commands.dragging());
+    commands.dragTo(QPoint(150 - 100 + screen.left() + 7, 110));
+    EXPECT_EQ(window.x(), screen.left());
+    commands.dragTo(QPoint(150 - 100 + screen.left() + 10, 110));
+    EXPECT_EQ(window.x(), screen.left() + 10);
+    commands.endDrag();
+    EXPECT_EQ(window.geometry(), QRect(screen.left() + 10, 100, 300, 200));
+}
+
+TEST(WindowCommandsTest, TheOutlineDragMovesOrSizesOnceAtTheRelease)
+{
+    const std::unique_ptr<QWidget> shown = shownWindow();
+    QWidget& window = *shown;
+    WindowCommands commands(window);
+    commands.ResizeMode = WindowCommands::rmBorder;
+    int moves = 0, resizes = 0;
+    struct Counter : QObject
+    {
+        int& moves;
+        int& resizes;
+        Counter(int& m, int& r) : moves(m), resizes(r) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            moves += event->type() == QEvent::Move;
+            resizes += event->type() == QEvent::Resize;
+            return false;
+        }
+    } counter(moves, resizes);
+    window.installEventFilter(&counter);
+
+    commands.startMove(QPoint(150, 110));
+    ASSERT_TRUE(commands.dragging());
+    ASSERT_NE(commands.outline(), nullptr);
+    EXPECT_TRUE(commands.outline()->isVisible());
+    for (int step = 1; step <= 5; ++step)
+        commands.dragTo(QPoint(150 + 10 * step, 110 + step));
+    EXPECT_EQ(window.pos(), QPoint(100, 100));
+    EXPECT_EQ(commands.outline()->outlined(), QRect(150, 105, 300, 200));
+    commands.endDrag();
+    EXPECT_FALSE(commands.outline()->isVisible());
+    EXPECT_EQ(window.geometry(), QRect(150, 105, 300, 200));
+    EXPECT_EQ(moves, 1);
+
+    // Sizing by the left edge never goes below the minimum.
+    commands.startResize(HTLEFT, QPoint(150, 200), QSize(120, 80));
+    commands.dragTo(QPoint(900, 200));
+    EXPECT_EQ(window.geometry(), QRect(150, 105, 300, 200));
+    commands.endDrag();
+    EXPECT_EQ(window.geometry(), QRect(330, 105, 120, 200));
+    EXPECT_EQ(resizes, 1);
+}
+
+TEST(WindowCommandsTest, AMoveFromTheMenuFollowsTheMouseWithoutAButtonUntilItEnds)
+{
+    const std::unique_ptr<QWidget> shown = shownWindow();
+    QWidget& window = *shown;
+    WindowCommands commands(window);
+    commands.startMoveByMenu(QPoint(200, 200));
+    ASSERT_TRUE(commands.dragging());
+    EXPECT_TRUE(commands.followsWithoutButton());
+    EXPECT_EQ(QWidget::mouseGrabber(), &window);
+    commands.dragTo(QPoint(230, 220));
+    commands.endDrag();
+    EXPECT_EQ(window.pos(), QPoint(130, 120));
+    EXPECT_FALSE(commands.followsWithoutButton());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
 TEST(WindowCommandsTest, MaximiseTakesTheAvailableGeometryAndRestoreGivesTheNormalOneBack)

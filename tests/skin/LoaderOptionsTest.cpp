@@ -322,7 +322,10 @@ TEST(LoaderOptions, OldFormatShowsTheErrorAndLeavesNoSections)
     EXPECT_TRUE(loaded.tables.sections.empty());
     EXPECT_EQ(loaded.tables.masks.size(), 2u); // MASTERBITMAP and BORDERSMASK still load
     ASSERT_EQ(dialogs.boxes.size(), 1);
-    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Error);
+    // The engine's own dialog, error kind, OK only.
+    EXPECT_EQ(dialogs.boxes[0].kind, QStringLiteral("skinned"));
+    EXPECT_EQ(dialogs.boxes[0].messageKind, Dialogs::MessageKind::Error);
+    EXPECT_EQ(dialogs.boxes[0].buttons, Dialogs::mbOK);
     EXPECT_EQ(dialogs.boxes[0].text, oldSkinFormatMessage());
     EXPECT_TRUE(dialogs.boxes[0].text.contains(QLatin1String("old version")));
 }

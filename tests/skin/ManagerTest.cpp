@@ -295,7 +295,9 @@ TEST_F(ManagerTest, OldFormatSkinShowsItsBoxAndLeavesNoSections)
 {
     writeSkinFolder(kGolden, "[GLOBALINFO]\nMASTERBITMAP=master.bmp\n[TSEDIT]\nCOLOR=1\n");
     auto manager = loadedManager(kGolden, m_skins.path());
-    EXPECT_EQ(m_dialogs.messages(), QStringList{oldSkinFormatMessage()});
+    ASSERT_EQ(m_dialogs.boxes.size(), 1);
+    EXPECT_EQ(m_dialogs.boxes[0].kind, QStringLiteral("skinned"));
+    EXPECT_EQ(m_dialogs.boxes[0].text, oldSkinFormatMessage());
     EXPECT_TRUE(TsSkinData::instance().tables.sections.empty());
     EXPECT_EQ(TsSkinData::instance().commonIndexes.globalInfo, -1);
 }

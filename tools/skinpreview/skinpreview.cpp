@@ -4,6 +4,9 @@
 // Usage: skinpreview --section <NAME> [--state 0|1|2] [--size WxH] [--skin <folder>] -o <file.png>
 //        skinpreview --control TsButton|TsBitBtn [--state normal|hot|pressed|focused|disabled]
 //                    [--size WxH] [--caption <text>] [--glyph <picture>] [--skin <folder>] -o <file.png>
+//        skinpreview --message <text> [--kind warning|error|information|confirmation|custom]
+//                    [--skin <folder>] -o <file.png>
+//        skinpreview --system-menu [--skin <folder>] -o <file.png>
 // Without --skin the program's stored skin is used. Exit code 0 on success, 1 when the
 // section or control is unknown or the picture cannot be written, 2 for wrong arguments.
 
@@ -14,6 +17,9 @@
 #include "skin/TsSkinManager.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsButton.h"
+#include "skin/controls/TsMessageForm.h"
+#include "skin/controls/TsSystemMenu.h"
+#include "skin/TsSkinableMenus.h"
 #include "skin/paint/PaintSection.h"
 
 #include <QApplication>
@@ -103,6 +109,46 @@ QImage renderControl(const QString& kind, const QString& state, QSize size, cons
     return image;
 }
 
+// The skin engine's message box as it is shown, with the corners cut by its frame clear.
+QImage renderMessage(const QString& text, const QString& kindName)
+{
+    const QStringList kinds = {QStringLiteral("warning"), QStringLiteral("error"), QStringLiteral("information"),
+                               QStringLiteral("confirmation"), QStringLiteral("custom")};
+    const qsizetype index = kinds.indexOf(kindName.isEmpty() ? QStringLiteral("error") : kindName);
+    if (index < 0)
+        return {};
+    const auto kind = Dialogs::MessageKind(index);
+    const Dialogs::MessageButtons buttons =
+        kind == Dialogs::MessageKind::Confirmation ? Dialogs::mbYes | Dialogs::mbNo : Dialogs::mbOK;
+    TsMessageForm form(text, kind, buttons);
+    form.show();
+    QApplication::processEvents();
+    QImage image = form.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRegion mask = form.mask();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!mask.isEmpty() && !mask.contains(QPoint(x, y)))
+                image.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return image;
+}
+
+// A form's system menu with the skin-selection submenu, drop-downs skinned, "Move" hot.
+QImage renderSystemMenu(TsSkinManager& manager)
+{
+    manager.SetSkinnedPopups(true);
+    if (!manager.SkinableMenus())
+        return {};
+    manager.SkinableMenus()->SetActive(true);
+    TsSystemMenu menu;
+    menu.Refresh(TsBorderStyle::bsSizeable, TsBorderIcons(), TsWindowState::wsNormal);
+    menu.RebuildSkinMenu(&manager);
+    manager.SkinableMenus()->SkinPopupMenu(&menu, true);
+    menu.popup(QPoint(0, 0));
+    menu.setActiveAction(menu.action(TsSystemMenu::ItemMove));
+    QApplication::processEvents();
+    return menu.grab().toImage();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -127,11 +173,18 @@ int main(int argc, char** argv)
     const QString caption = takeOption(QStringLiteral("--caption"));
     const QString glyph = takeOption(QStringLiteral("--glyph"));
     const QString skin = takeOption(QStringLiteral("--skin"));
+    const QString message = takeOption(QStringLiteral("--message"));
+    const QString kind = takeOption(QStringLiteral("--kind"));
+    const bool systemMenu = args.removeAll(QStringLiteral("--system-menu")) > 0;
     const QString output = takeOption(QStringLiteral("-o"));
-    if (!args.isEmpty() || output.isEmpty() || section.isEmpty() == control.isEmpty()) {
+    const int modes = int(!section.isEmpty()) + int(!control.isEmpty()) + int(!message.isEmpty()) + int(systemMenu);
+    if (!args.isEmpty() || output.isEmpty() || modes != 1) {
         err << "usage: skinpreview --section <NAME> [--state 0|1|2] [--size WxH] [--skin <folder>] -o <file.png>\n"
                "       skinpreview --control TsButton|TsBitBtn [--state normal|hot|pressed|focused|disabled]\n"
-               "                   [--size WxH] [--caption <text>] [--glyph <picture>] [--skin <folder>] -o <file.png>\n";
+               "                   [--size WxH] [--caption <text>] [--glyph <picture>] [--skin <folder>] -o <file.png>\n"
+               "       skinpreview --message <text> [--kind warning|error|information|confirmation|custom]\n"
+               "                   [--skin <folder>] -o <file.png>\n"
+               "       skinpreview --system-menu [--skin <folder>] -o <file.png>\n";
         return 2;
     }
     TsSkinManager manager;
@@ -140,12 +193,15 @@ int main(int argc, char** argv)
         err << "skinpreview: the skin could not be loaded\n";
         return 1;
     }
-    const QImage image = section.isEmpty()
+    const QImage image = systemMenu           ? renderSystemMenu(manager)
+                         : !message.isEmpty() ? renderMessage(message, kind)
+                         : section.isEmpty()
                              ? renderControl(control, state.isEmpty() ? QStringLiteral("normal") : state,
                                              parseSize(sizeText, {75, 25}), caption, glyph)
                              : renderSection(section, state.toInt(), parseSize(sizeText, {75, 25}));
     if (image.isNull()) {
-        err << "skinpreview: no such " << (section.isEmpty() ? "control: " + control : "section: " + section) << '\n';
+        err << "skinpreview: no such "
+            << (!message.isEmpty() ? "kind: " + kind : section.isEmpty() ? "control: " + control : "section: " + section) << '\n';
         return 1;
     }
     if (!image.save(output)) {

@@ -7,10 +7,13 @@
 #include "skin/controls/TsComboBox.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsMemo.h"
+#include "skin/controls/TsScrollBar.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTest>
 #include <QWidget>
 
@@ -272,6 +275,76 @@ TEST_F(TextControls, MemoTakesTheSectionsColoursAndKeepsNoPictureForChildren)
     SkinMessage::send(memo, SKN_GETCACHE);
     EXPECT_EQ(shared.OffsetX, 7) << "the memo offers no picture to children";
     EXPECT_EQ(shared.Bitmap, nullptr);
+}
+
+TEST_F(TextControls, MemoWithLongTextShowsSkinnedBarsThatScrollIt)
+{
+    auto* memo = new TsMemo(&window);
+    memo->setGeometry(220, 20, 200, 100);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QStringList lines;
+    for (int i = 1; i <= 40; ++i)
+        lines << QStringLiteral("Строка %1 с довольно длинным текстом, который не помещается в ширину").arg(i);
+    memo->setPlainText(lines.join(u'\n'));
+    memo->SetScrollBars(ssBoth);
+    memo->show();
+    QApplication::processEvents();
+
+    TsScrollBar* vertical = memo->VertBar();
+    TsScrollBar* horizontal = memo->HorzBar();
+    ASSERT_TRUE(vertical->isVisible() && horizontal->isVisible());
+    EXPECT_TRUE(vertical->IsSkinnedNow());
+    EXPECT_EQ(vertical->HostControl, memo);
+    // Inside the 2-pixel frame: the vertical bar at W - 16 - 2, the horizontal one at H - 16 - 2.
+    EXPECT_EQ(QRect(vertical->mapTo(memo, QPoint(0, 0)), vertical->size()), QRect(182, 2, 16, 80));
+    EXPECT_EQ(QRect(horizontal->mapTo(memo, QPoint(0, 0)), horizontal->size()), QRect(2, 82, 180, 16));
+    EXPECT_TRUE(vertical->isEnabled());
+
+    ASSERT_EQ(memo->cursorForPosition(QPoint(1, 1)).blockNumber(), 0);
+    const QPoint down = vertical->PartRect(ScrollBarGeometry::Arrow2).center();
+    QTest::mousePress(vertical, Qt::LeftButton, Qt::NoModifier, down);
+    QTest::mouseRelease(vertical, Qt::LeftButton, Qt::NoModifier, down);
+    EXPECT_EQ(vertical->Position(), 1);
+    EXPECT_EQ(memo->cursorForPosition(QPoint(1, 1)).blockNumber(), 1) << "the text follows the bar";
+    const QPoint track = vertical->PartRect(ScrollBarGeometry::Track2).center();
+    QTest::mousePress(vertical, Qt::LeftButton, Qt::NoModifier, track);
+    QTest::mouseRelease(vertical, Qt::LeftButton, Qt::NoModifier, track);
+    EXPECT_EQ(vertical->Position(), 1 + vertical->PageSize()) << "a track click moves a page";
+
+    const int before = horizontal->Position();
+    const QPoint right = horizontal->PartRect(ScrollBarGeometry::Arrow2).center();
+    QTest::mousePress(horizontal, Qt::LeftButton, Qt::NoModifier, right);
+    QTest::mouseRelease(horizontal, Qt::LeftButton, Qt::NoModifier, right);
+    EXPECT_GT(horizontal->Position(), before);
+
+    // Typing moves the caret to the end; the bar follows the text.
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(vertical->Position(), vertical->Max());
+}
+
+TEST_F(TextControls, MemoBarsOnlyWhereAskedAndWhereThereIsRoom)
+{
+    const struct { const char* name; QSize size; int style; bool vertical, horizontal; } rows[] = {
+        {"the program's memos ask for none", {200, 100}, ssNone, false, false},
+        {"vertical only", {200, 100}, ssVertical, true, false},
+        {"15 pixels wide", {15, 100}, ssBoth, false, false},
+        {"15 pixels high", {100, 15}, ssBoth, false, false},
+        {"16 × 16", {16, 16}, ssHorizontal, false, true},
+    };
+    for (const auto& row : rows) {
+        auto* memo = new TsMemo(&window);
+        memo->setGeometry(QRect(QPoint(220, 20), row.size));
+        memo->SetScrollBars(row.style);
+        memo->show();
+        QApplication::processEvents();
+        EXPECT_EQ(memo->VertBar()->isVisible(), row.vertical) << row.name;
+        EXPECT_EQ(memo->HorzBar()->isVisible(), row.horizontal) << row.name;
+        if (row.size.height() > 50)
+            EXPECT_FALSE(memo->VertBar()->isEnabled()) << row.name << ": an empty memo has nothing to scroll";
+        delete memo;
+    }
 }
 
 } // namespace

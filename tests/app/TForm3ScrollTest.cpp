@@ -1,0 +1,173 @@
+// The main window made smaller than its contents: the skinned bars and the grip that the
+// provider makes, their ranges and places, and the controls moved by a scroll.
+#include "ShellFixture.h"
+
+#include "app/TForm3.h"
+#include "skin/TsSkinManager.h"
+#include "skin/controls/TsFormScrollBars.h"
+#include "skin/controls/TsGrip.h"
+#include "skin/controls/TsScrollBar.h"
+#include "skin/controls/TsSkinProvider.h"
+#include "ui/Globals.h"
+#include "ui/WindowStyle.h"
+
+#include <QMouseEvent>
+#include <QTest>
+
+namespace {
+
+class TForm3ScrollTest : public ShellFixture
+{
+protected:
+    void SetUp() override
+    {
+        ShellFixture::SetUp();
+        startWithRows(QString());
+        if (HasFatalFailure())
+            return;
+        provider = Form3->findChild<TsSkinProvider*>(QStringLiteral("sSkinProvider1"));
+        client = Form3->findChild<QWidget*>(QStringLiteral("ClientArea"));
+        ASSERT_TRUE(provider && client);
+        bars = provider->FormScrollBars();
+        WindowStyle::showWindow(*Form3);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form3));
+        for (const char* name : {"WebBrowser1", "sGroupBox1", "sBitBtn1", "sPanel1"}) {
+            QWidget* control = Form3->findChild<QWidget*>(QString::fromLatin1(name));
+            ASSERT_NE(control, nullptr) << name;
+            home.push_back({control, control->pos()});
+        }
+    }
+
+    // Every control lies at its home place moved by `offset`.
+    void expectControlsAt(QPoint offset, const char* when)
+    {
+        for (const auto& [control, place] : home)
+            EXPECT_EQ(control->pos(), place + offset) << control->objectName().toStdString() << " " << when;
+    }
+
+    TsSkinProvider* provider = nullptr;
+    TsFormScrollBars* bars = nullptr;
+    QWidget* client = nullptr;
+    std::vector<std::pair<QWidget*, QPoint>> home;
+};
+
+TEST_F(TForm3ScrollTest, TheDesignedSizeNeedsNoBars)
+{
+    ASSERT_TRUE(provider->FrameIsSkinned());
+    EXPECT_EQ(bars->ContentExtent(), QSize(875, 627)) << "widest right 873, lowest bottom 625, plus 2";
+    EXPECT_EQ(bars->HorzBar(), nullptr);
+    EXPECT_EQ(bars->VertBar(), nullptr);
+    EXPECT_EQ(bars->Grip(), nullptr);
+}
+
+TEST_F(TForm3ScrollTest, SizesGiveTheirBars)
+{
+    // The menu band takes two lines at 800 wide, where the client is W - 8 by H - 64, and
+    // one line from 880 wide, where it is W - 8 by H - 46.
+    // Content edges: right 873, bottom 625; each bar adds its 16 pixels to the other extent.
+    const struct {
+        QSize outer;
+        QSize client;
+        bool horizontal, vertical;
+        QRect horzRect, vertRect;
+        int horzMax, vertMax;
+    } rows[] = {
+        {{800, 600}, {792, 536}, true, true, {0, 520, 776, 16}, {776, 0, 16, 520}, 891 - 792 + 4, 643 - 536 + 4},
+        {{800, 710}, {792, 646}, true, false, {0, 630, 792, 16}, {}, 875 - 792 + 4, 0},
+        {{900, 600}, {892, 554}, false, true, {}, {876, 0, 16, 554}, 0, 627 - 554 + 4},
+        {{880, 690}, {872, 644}, true, false, {0, 628, 872, 16}, {}, 875 - 872 + 4, 0},
+        {{880, 672}, {872, 626}, true, true, {0, 610, 856, 16}, {856, 0, 16, 610}, 891 - 872 + 4, 643 - 626 + 4},
+        {{881, 690}, {873, 644}, false, false, {}, {}, 0, 0},
+        {{891, 690}, {883, 644}, false, false, {}, {}, 0, 0},
+    };
+    for (const auto& row : rows) {
+        Form3->resize(row.outer);
+        const QString size = QStringLiteral("%1 × %2").arg(row.outer.width()).arg(row.outer.height());
+        SCOPED_TRACE(size.toStdString());
+        ASSERT_EQ(client->size(), row.client);
+        TsScrollBar* horz = bars->HorzBar();
+        TsScrollBar* vert = bars->VertBar();
+        ASSERT_EQ(horz != nullptr, row.horizontal);
+        ASSERT_EQ(vert != nullptr, row.vertical);
+        if (horz) {
+            EXPECT_EQ(horz->geometry(), row.horzRect);
+            EXPECT_EQ(horz->Kind(), sbHorizontal);
+            EXPECT_EQ(horz->Max(), row.horzMax);
+            EXPECT_EQ(horz->PageSize(), client->width() - 4);
+            EXPECT_EQ(horz->LargeChange(), 80);
+            EXPECT_EQ(horz->HostControl, Form3);
+            EXPECT_TRUE(horz->isVisible());
+        }
+        if (vert) {
+            EXPECT_EQ(vert->geometry(), row.vertRect);
+            EXPECT_EQ(vert->Kind(), sbVertical);
+            EXPECT_EQ(vert->Max(), row.vertMax);
+            EXPECT_EQ(vert->PageSize(), client->height() - 4);
+        }
+        if (horz && vert) {
+            ASSERT_NE(bars->Grip(), nullptr);
+            EXPECT_EQ(bars->Grip()->geometry(), QRect(vert->x(), horz->y(), 16, 16));
+            EXPECT_TRUE(bars->Grip()->isVisible());
+        } else {
+            EXPECT_EQ(bars->Grip(), nullptr);
+        }
+    }
+}
+
+TEST_F(TForm3ScrollTest, ScrollingMovesEveryControlAndShrinkingBackPutsThemHome)
+{
+    Form3->resize(800, 600);
+    TsScrollBar* horz = bars->HorzBar();
+    TsScrollBar* vert = bars->VertBar();
+    ASSERT_TRUE(horz && vert);
+    horz->SetPosition(50);
+    expectControlsAt({-50, 0}, "after a horizontal scroll");
+    vert->SetPosition(30);
+    expectControlsAt({-50, -30}, "after both");
+    EXPECT_EQ(bars->Scrolled(), QPoint(50, 30));
+    EXPECT_EQ(horz->geometry(), QRect(0, 520, 776, 16)) << "the bars themselves stay";
+    EXPECT_EQ(vert->geometry(), QRect(776, 0, 16, 520));
+    EXPECT_EQ(bars->Grip()->geometry(), QRect(776, 520, 16, 16));
+
+    // A click on the right arrow moves by the form's increment.
+    const QPoint arrow = horz->PartRect(ScrollBarGeometry::Arrow2).center();
+    QTest::mousePress(horz, Qt::LeftButton, Qt::NoModifier, arrow);
+    QTest::mouseRelease(horz, Qt::LeftButton, Qt::NoModifier, arrow);
+    EXPECT_EQ(horz->Position(), 58);
+    expectControlsAt({-58, -30}, "after the arrow");
+
+    // Measured unscrolled, a scrolled window keeps its extents and ranges.
+    Form3->resize(801, 600);
+    EXPECT_EQ(bars->ContentExtent(), QSize(875, 627));
+    EXPECT_EQ(bars->HorzBar()->Max(), 891 - 793 + 4);
+
+    Form3->resize(891, 690);
+    EXPECT_EQ(bars->HorzBar(), nullptr);
+    EXPECT_EQ(bars->VertBar(), nullptr);
+    expectControlsAt({0, 0}, "after the bars went");
+}
+
+TEST_F(TForm3ScrollTest, RemovingTheSkinScrollsHomeAndFreesTheBars)
+{
+    Form3->resize(800, 600);
+    ASSERT_NE(bars->VertBar(), nullptr);
+    bars->VertBar()->SetPosition(40);
+    expectControlsAt({0, -40}, "scrolled");
+    TsSkinManager* manager = Form3->findChild<TsSkinManager*>();
+    ASSERT_NE(manager, nullptr);
+    manager->SetActive(false);
+    ASSERT_FALSE(provider->FrameIsSkinned());
+    EXPECT_EQ(bars->HorzBar(), nullptr);
+    EXPECT_EQ(bars->VertBar(), nullptr);
+    EXPECT_EQ(bars->Grip(), nullptr);
+    expectControlsAt({0, 0}, "without a skin");
+
+    // The skin back on a window still smaller than its contents brings the bars back.
+    manager->SetActive(true);
+    ASSERT_TRUE(provider->FrameIsSkinned());
+    Form3->resize(800, 600);
+    EXPECT_NE(bars->HorzBar(), nullptr);
+    EXPECT_NE(bars->VertBar(), nullptr);
+}
+
+} // namespace
