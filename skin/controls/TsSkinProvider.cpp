@@ -775,7 +775,9 @@ void TsSkinProvider::openMenuItem(int index, bool byKeyboard)
     }
     setMenuSelected(index);
     m_openMenu = menu;
-    connect(menu, &QMenu::aboutToHide, this, [this] {
+    menu->installEventFilter(this);
+    connect(menu, &QMenu::aboutToHide, this, [this, menu] {
+        menu->removeEventFilter(this);
         m_openMenu = nullptr;
         if (!m_menuKeyboard)
             setMenuSelected(-1);
@@ -945,7 +947,30 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event)
         return filterFormEvent(event);
     if (watched == m_client)
         return filterClientEvent(event);
+    if (watched == m_openMenu && event->type() == QEvent::KeyPress)
+        return filterDropDownKey(static_cast<QKeyEvent*>(event));
     return false;
+}
+
+// Left and Right in an open drop-down go to the band's neighbouring item, as in a menu
+// bar: its drop-down opens, or a plain item stays selected for Enter.
+bool TsSkinProvider::filterDropDownKey(QKeyEvent* key)
+{
+    if (key->key() != Qt::Key_Left && key->key() != Qt::Key_Right)
+        return false;
+    const QAction* active = m_openMenu->activeAction();
+    if (key->key() == Qt::Key_Right && active && active->menu())
+        return false; // Qt opens the submenu
+    const int count = int(menuActions().size());
+    if (count == 0 || m_menuSelected < 0)
+        return false;
+    const int next = (m_menuSelected + (key->key() == Qt::Key_Right ? 1 : count - 1)) % count;
+    m_menuKeyboard = true;
+    m_openMenu->hide();
+    setMenuSelected(next);
+    if (menuActions().at(next)->menu())
+        openMenuItem(next, true);
+    return true;
 }
 
 bool TsSkinProvider::filterClientEvent(QEvent* event)

@@ -15,6 +15,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QKeyEvent;
 class QMouseEvent;
 class SkinMessage;
 class TsFormScrollBars;
@@ -104,6 +105,7 @@ private:
     void handleSkinMessage(SkinMessage& message);
     bool filterFormEvent(QEvent* event);
     bool filterClientEvent(QEvent* event);
+    bool filterDropDownKey(QKeyEvent* key);
     bool filterKey(QObject* watched, QEvent* event);
     bool skinUsable() const;
     void updateIndexes();

@@ -121,6 +121,34 @@ TEST_F(TForm3FrameTest, TheKeyboardReachesTheBandFromTheSelector)
     EXPECT_EQ(provider->SelectedMenuItem(), -1);
 }
 
+TEST_F(TForm3FrameTest, LeftAndRightInTheOpenDropDownMoveAlongTheBand)
+{
+    combo->setFocus();
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, Qt::Key_F10);
+    QTest::keyClick(target, Qt::Key_Down);
+    auto* menu = Form3->findChild<QMenu*>(QStringLiteral("N19"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->isVisible());
+
+    // «Лекции» has no drop-down: it stays selected, and Enter runs it.
+    QTest::keyClick(menu, Qt::Key_Right);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(provider->SelectedMenuItem(), 1);
+    // Back to «УМКД», whose drop-down opens again; Left from it wraps to «Выход».
+    QTest::keyClick(target, Qt::Key_Left);
+    QTest::keyClick(target, Qt::Key_Down);
+    ASSERT_TRUE(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Left);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(provider->SelectedMenuItem(), 9);
+    // With no drop-down open, Right only selects, and from the last item wraps to «УМКД».
+    QTest::keyClick(target, Qt::Key_Right);
+    EXPECT_EQ(provider->SelectedMenuItem(), 0);
+    EXPECT_FALSE(menu->isVisible());
+}
+
 TEST_F(TForm3FrameTest, TheCloseButtonClosesTheMainWindow)
 {
     QTest::mouseClick(Form3, Qt::LeftButton, Qt::NoModifier, provider->ButtonRect(20).center());
