@@ -9,6 +9,7 @@
 #include "data/QuestionBankStore.h"
 #include "data/SqlStatement.h"
 #include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,7 +124,7 @@ void BankTransfer::startImport()
     m_preview = new ImportPreviewDialog(description, parsed.result, m_window);
     m_preview->setAttribute(Qt::WA_DeleteOnClose);
     m_preview->setWindowModality(Qt::WindowModal);
-    connect(m_preview, &QDialog::finished, this, &BankTransfer::previewFinished);
+    connect(m_preview, &QDialog::finished, this, [this](int result) { ErrorReport::guard([&] { previewFinished(result); }); });
     m_preview->show();
 }
 

@@ -1,5 +1,6 @@
 #include "admin/ImportPreviewDialog.h"
 
+#include "platform/ErrorReport.h"
 #include "ui/Fonts.h"
 #include "ui_ImportPreview.h"
 
@@ -63,10 +64,14 @@ void ImportPreviewDialog::fillProblems()
 
 void ImportPreviewDialog::addButtonClick()
 {
-    done(Append);
+    ErrorReport::guard([&] {
+        done(Append);
+    });
 }
 
 void ImportPreviewDialog::replaceButtonClick()
 {
-    done(Replace);
+    ErrorReport::guard([&] {
+        done(Replace);
+    });
 }

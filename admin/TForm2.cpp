@@ -4,13 +4,14 @@
 #include "admin/BankTransfer.h"
 #include "admin/ResultsExport.h"
 #include "admin/ResultsModel.h"
-#include "admin/StatisticsModel.h"
 #include "admin/SettingsPassword.h"
+#include "admin/StatisticsModel.h"
 #include "admin/TForm4.h"
 #include "data/CourseData.h"
 #include "data/Query.h"
 #include "data/Statements.h"
 #include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
 #include "ui/Fonts.h"
 #include "ui/ShowHandler.h"
 #include "ui/WindowStyle.h"
@@ -67,7 +68,7 @@ TForm2::TForm2(CourseData& data, QWidget* parent)
     m_results = new ResultsModel(query(), this);
     ui->DBGrid1->setModel(m_results);
     m_bankTransfer = new BankTransfer(connection(), this);
-    connect(m_bankTransfer, &BankTransfer::bankChanged, this, &TForm2::LoadQuestionIds);
+    connect(m_bankTransfer, &BankTransfer::bankChanged, this, [this] { ErrorReport::guard([this] { LoadQuestionIds(); }); });
     m_statistics = new StatisticsModel(this);
     ui->statisticsGrid->setModel(m_statistics);
     ui->statisticsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -99,7 +100,7 @@ void TForm2::attachAddQuestionDialog(TForm4* dialog)
 {
     m_addQuestionDialog = dialog;
     if (dialog)
-        connect(dialog, &TForm4::closing, this, &TForm2::LoadQuestionIds);
+        connect(dialog, &TForm4::closing, this, [this] { ErrorReport::guard([this] { LoadQuestionIds(); }); });
 }
 
 Connection& TForm2::connection()
@@ -116,7 +117,9 @@ void TForm2::setVisible(bool visible)
 
 void TForm2::FormShow()
 {
-    LoadTopics();
+    ErrorReport::guard([&] {
+        LoadTopics();
+    });
 }
 
 // ---- "Темы" ----
@@ -140,9 +143,11 @@ void TForm2::LoadTopics()
 
 void TForm2::CheckListBox1ClickCheck(QListWidgetItem* item)
 {
-    if (!item)
-        return;
-    storeMark(item->text(), item->checkState() == Qt::Checked);
+    ErrorReport::guard([&] {
+        if (!item)
+            return;
+        storeMark(item->text(), item->checkState() == Qt::Checked);
+    });
 }
 
 void TForm2::storeMark(const QString& name, bool marked)
@@ -157,45 +162,51 @@ void TForm2::storeMark(const QString& name, bool marked)
 
 void TForm2::Button3Click()
 {
-    Dialogs& dialogs = Dialogs::instance();
-    const std::optional<QString> path = dialogs.chooseFile();
-    if (!path) {
-        dialogs.showMessage(QStringLiteral("Введите название темы"));
-    } else {
-        const QString fileName = fileNameOnly(*path);
-        const QString name = dialogs.inputQuery(QStringLiteral("Введите название темы"), QString(),
-                                                QString(), Dialogs::Echo::Normal)
-                                 .value_or(QString());
-        if (!name.isEmpty()) {
-            Query& q = query();
-            q.setSql(Statements::insertTopic(fileName, name));
-            q.execSql();
-            show();
-            raise();
-            activateWindow();
+    ErrorReport::guard([&] {
+        Dialogs& dialogs = Dialogs::instance();
+        const std::optional<QString> path = dialogs.chooseFile();
+        if (!path) {
+            dialogs.showMessage(QStringLiteral("Введите название темы"));
+        } else {
+            const QString fileName = fileNameOnly(*path);
+            const QString name = dialogs.inputQuery(QStringLiteral("Введите название темы"), QString(),
+                                                    QString(), Dialogs::Echo::Normal)
+                                     .value_or(QString());
+            if (!name.isEmpty()) {
+                Query& q = query();
+                q.setSql(Statements::insertTopic(fileName, name));
+                q.execSql();
+                show();
+                raise();
+                activateWindow();
+            }
         }
-    }
-    LoadTopics();
+        LoadTopics();
+    });
 }
 
 void TForm2::Button4Click()
 {
-    // With nothing selected there is nothing to delete.
-    QListWidgetItem* item = ui->CheckListBox1->currentItem();
-    if (!item || !item->isSelected())
-        return;
-    Query& q = query();
-    q.clear();
-    q.setSql(Statements::deleteTopic(item->text()));
-    q.execSql();
-    LoadTopics();
+    ErrorReport::guard([&] {
+        // With nothing selected there is nothing to delete.
+        QListWidgetItem* item = ui->CheckListBox1->currentItem();
+        if (!item || !item->isSelected())
+            return;
+        Query& q = query();
+        q.clear();
+        q.setSql(Statements::deleteTopic(item->text()));
+        q.execSql();
+        LoadTopics();
+    });
 }
 
 // ---- "База тестов" ----
 
 void TForm2::TabSheet3Show()
 {
-    LoadQuestionIds();
+    ErrorReport::guard([&] {
+        LoadQuestionIds();
+    });
 }
 
 void TForm2::LoadQuestionIds()
@@ -226,68 +237,76 @@ qint64 TForm2::selectedQuestionId() const
 
 void TForm2::ListBox1Click()
 {
-    const QList<QListWidgetItem*> selected = ui->ListBox1->selectedItems();
-    if (selected.isEmpty())
-        return;
-    ui->Label4->setText(selected.front()->text());
-    const qint64 id = selectedQuestionId();
-    if (id < 0)
-        return;
-    Query& q = query();
-    q.setSql(Statements::selectQuestionWithKey(id));
-    q.open();
-    ui->Memo1->setPlainText(q.fieldAsString(QStringLiteral("question")));
-    const QVariant key = q.fieldValue(QStringLiteral("key"));
-    const QString letter = key.isNull() ? QString() : key.toString().left(1);
-    const int index = ui->ComboBox1->findText(letter);
-    if (!letter.isEmpty() && index >= 0)
-        ui->ComboBox1->setCurrentIndex(index);
+    ErrorReport::guard([&] {
+        const QList<QListWidgetItem*> selected = ui->ListBox1->selectedItems();
+        if (selected.isEmpty())
+            return;
+        ui->Label4->setText(selected.front()->text());
+        const qint64 id = selectedQuestionId();
+        if (id < 0)
+            return;
+        Query& q = query();
+        q.setSql(Statements::selectQuestionWithKey(id));
+        q.open();
+        ui->Memo1->setPlainText(q.fieldAsString(QStringLiteral("question")));
+        const QVariant key = q.fieldValue(QStringLiteral("key"));
+        const QString letter = key.isNull() ? QString() : key.toString().left(1);
+        const int index = ui->ComboBox1->findText(letter);
+        if (!letter.isEmpty() && index >= 0)
+            ui->ComboBox1->setCurrentIndex(index);
+    });
 }
 
 void TForm2::Button7Click()
 {
-    if (ui->Memo1->toPlainText().isEmpty()) {
-        showMessage(kIncompleteData);
-        return;
-    }
-    const qint64 id = selectedQuestionId();
-    if (id < 0) {
-        showMessage(kIncompleteData);
-        return;
-    }
-    Query& q = query();
-    q.setSql(Statements::updateQuestionText(id, ui->Memo1->toPlainText()));
-    q.execSql();
-    q.setSql(Statements::updateKey(id, ui->ComboBox1->currentText()));
-    q.execSql();
+    ErrorReport::guard([&] {
+        if (ui->Memo1->toPlainText().isEmpty()) {
+            showMessage(kIncompleteData);
+            return;
+        }
+        const qint64 id = selectedQuestionId();
+        if (id < 0) {
+            showMessage(kIncompleteData);
+            return;
+        }
+        Query& q = query();
+        q.setSql(Statements::updateQuestionText(id, ui->Memo1->toPlainText()));
+        q.execSql();
+        q.setSql(Statements::updateKey(id, ui->ComboBox1->currentText()));
+        q.execSql();
+    });
 }
 
 void TForm2::Button5Click()
 {
-    if (!m_addQuestionDialog)
-        return;
-    m_addQuestionDialog->show();
-    m_addQuestionDialog->raise();
-    m_addQuestionDialog->activateWindow();
+    ErrorReport::guard([&] {
+        if (!m_addQuestionDialog)
+            return;
+        m_addQuestionDialog->show();
+        m_addQuestionDialog->raise();
+        m_addQuestionDialog->activateWindow();
+    });
 }
 
 void TForm2::Button6Click()
 {
-    const qint64 id = selectedQuestionId();
-    if (id < 0)
-        return;
-    Query& q = query();
-    if (const std::optional<QString> refusal = deletionRefusal(q)) {
-        showMessage(*refusal);
-        return;
-    }
-    q.clear();
-    q.setSql(Statements::deleteQuestion(id));
-    q.execSql();
-    q.clear();
-    q.setSql(Statements::deleteKey(id));
-    q.execSql();
-    LoadQuestionIds();
+    ErrorReport::guard([&] {
+        const qint64 id = selectedQuestionId();
+        if (id < 0)
+            return;
+        Query& q = query();
+        if (const std::optional<QString> refusal = deletionRefusal(q)) {
+            showMessage(*refusal);
+            return;
+        }
+        q.clear();
+        q.setSql(Statements::deleteQuestion(id));
+        q.execSql();
+        q.clear();
+        q.setSql(Statements::deleteKey(id));
+        q.execSql();
+        LoadQuestionIds();
+    });
 }
 
 // The timed test draws its questions from those in the bank, so the bank never shrinks
@@ -317,9 +336,11 @@ std::optional<QString> TForm2::deletionRefusal(Query& q)
 
 void TForm2::TabSheet1Show()
 {
-    Query& q = query();
-    q.setSql(Statements::selectResultsForGrid());
-    q.open();
+    ErrorReport::guard([&] {
+        Query& q = query();
+        q.setSql(Statements::selectResultsForGrid());
+        q.open();
+    });
 }
 
 void TForm2::dropAllButDigits(QChar* key)
@@ -331,139 +352,165 @@ void TForm2::dropAllButDigits(QChar* key)
 
 void TForm2::Edit1KeyPress(QChar* key)
 {
-    dropAllButDigits(key);
+    ErrorReport::guard([&] {
+        dropAllButDigits(key);
+    });
 }
 
 void TForm2::Edit2KeyPress(QChar* key)
 {
-    dropAllButDigits(key);
+    ErrorReport::guard([&] {
+        dropAllButDigits(key);
+    });
 }
 
 void TForm2::Button1Click()
 {
-    if (ui->Edit1->text().isEmpty() || ui->Edit2->text().isEmpty()) {
-        showMessage(kIncompleteData);
-        return;
-    }
-    // Text pasted through the context menu passes the key filter; it is refused here.
-    const std::optional<qint32> minutes = parameterValue(ui->Edit1->text());
-    const std::optional<qint32> count = parameterValue(ui->Edit2->text());
-    // A test of no minutes or no questions could never be taken.
-    if (!minutes || !count || *minutes == 0 || *count == 0) {
-        showMessage(kIncompleteData);
-        return;
-    }
-    Query& q = query();
-    q.setSql(Statements::countQuestions());
-    q.open();
-    if (q.fieldAsInteger(QStringLiteral("m")) < *count) {
-        showMessage(QStringLiteral("В базе не хватает вопросов"));
-        return;
-    }
-    q.setSql(Statements::updateParameters(*minutes, *count));
-    q.execSql();
-    TabSheet1Show();
+    ErrorReport::guard([&] {
+        if (ui->Edit1->text().isEmpty() || ui->Edit2->text().isEmpty()) {
+            showMessage(kIncompleteData);
+            return;
+        }
+        // Text pasted through the context menu passes the key filter; it is refused here.
+        const std::optional<qint32> minutes = parameterValue(ui->Edit1->text());
+        const std::optional<qint32> count = parameterValue(ui->Edit2->text());
+        // A test of no minutes or no questions could never be taken.
+        if (!minutes || !count || *minutes == 0 || *count == 0) {
+            showMessage(kIncompleteData);
+            return;
+        }
+        Query& q = query();
+        q.setSql(Statements::countQuestions());
+        q.open();
+        if (q.fieldAsInteger(QStringLiteral("m")) < *count) {
+            showMessage(QStringLiteral("В базе не хватает вопросов"));
+            return;
+        }
+        q.setSql(Statements::updateParameters(*minutes, *count));
+        q.execSql();
+        TabSheet1Show();
+    });
 }
 
 // The old window deleted every result without a word; a misclick cost a term's results.
 void TForm2::Button2Click()
 {
-    Dialogs& dialogs = Dialogs::instance();
-    if (!dialogs.askYesNo(QStringLiteral("Удалить все результаты контрольного теста?"), Dialogs::applicationTitle(),
-                          Dialogs::Icon::None))
-        return;
-    if (ResultsExport::hasTimedResults(connection())
-        && dialogs.askYesNo(QStringLiteral("Сохранить результаты в файл перед удалением?"),
-                            Dialogs::applicationTitle(), Dialogs::Icon::None)
-        && !ResultsExport::exportTimedResults(connection()))
-        return;
-    Query& q = query();
-    q.setSql(Statements::deleteAllResults());
-    q.execSql();
+    ErrorReport::guard([&] {
+        Dialogs& dialogs = Dialogs::instance();
+        if (!dialogs.askYesNo(QStringLiteral("Удалить все результаты контрольного теста?"), Dialogs::applicationTitle(),
+                              Dialogs::Icon::None))
+            return;
+        if (ResultsExport::hasTimedResults(connection())
+            && dialogs.askYesNo(QStringLiteral("Сохранить результаты в файл перед удалением?"),
+                                Dialogs::applicationTitle(), Dialogs::Icon::None)
+            && !ResultsExport::exportTimedResults(connection()))
+            return;
+        Query& q = query();
+        q.setSql(Statements::deleteAllResults());
+        q.execSql();
+    });
 }
 
 // ---- "Защита" ----
 
 void TForm2::Button8Click()
 {
-    const QString oldPassword = ui->Edit3->text();
-    const QString newPassword = ui->Edit4->text();
-    const QString repeated = ui->Edit5->text();
-    ui->Edit3->clear();
-    ui->Edit4->clear();
-    ui->Edit5->clear();
+    ErrorReport::guard([&] {
+        const QString oldPassword = ui->Edit3->text();
+        const QString newPassword = ui->Edit4->text();
+        const QString repeated = ui->Edit5->text();
+        ui->Edit3->clear();
+        ui->Edit4->clear();
+        ui->Edit5->clear();
 
-    Query& q = query();
-    if (!SettingsPassword::matches(oldPassword, SettingsPassword::readStored(q))
-        || newPassword != repeated || repeated.isEmpty()
-        // The password is a number: anything but decimal digits would never match again.
-        || !Statements::isDigitsOnly(repeated)) {
-        showMessage(kWrongPassword);
-        return;
-    }
-    q.setSql(Statements::updatePassword());
-    q.setParameter(QStringLiteral("par"), repeated);
-    q.execSql();
-    showMessage(QStringLiteral("Пароль изменен"));
+        Query& q = query();
+        if (!SettingsPassword::matches(oldPassword, SettingsPassword::readStored(q))
+            || newPassword != repeated || repeated.isEmpty()
+            // The password is a number: anything but decimal digits would never match again.
+            || !Statements::isDigitsOnly(repeated)) {
+            showMessage(kWrongPassword);
+            return;
+        }
+        q.setSql(Statements::updatePassword());
+        q.setParameter(QStringLiteral("par"), repeated);
+        q.execSql();
+        showMessage(QStringLiteral("Пароль изменен"));
+    });
 }
 
 // ---- Files and statistics ----
 
 void TForm2::importButtonClick()
 {
-    // The dialog numbers its next question when it is shown; imported questions would take
-    // that number first.
-    if (m_addQuestionDialog && m_addQuestionDialog->isVisible()) {
-        showMessage(QStringLiteral("Закройте окно добавления вопроса, затем повторите импорт."));
-        return;
-    }
-    m_bankTransfer->startImport();
+    ErrorReport::guard([&] {
+        // The dialog numbers its next question when it is shown; imported questions would take
+        // that number first.
+        if (m_addQuestionDialog && m_addQuestionDialog->isVisible()) {
+            showMessage(QStringLiteral("Закройте окно добавления вопроса, затем повторите импорт."));
+            return;
+        }
+        m_bankTransfer->startImport();
+    });
 }
 
 void TForm2::exportBankButtonClick()
 {
-    m_bankTransfer->exportBank();
+    ErrorReport::guard([&] {
+        m_bankTransfer->exportBank();
+    });
 }
 
 void TForm2::exportResultsButtonClick()
 {
-    ResultsExport::exportTimedResults(connection());
+    ErrorReport::guard([&] {
+        ResultsExport::exportTimedResults(connection());
+    });
 }
 
 void TForm2::exportFixedResultsButtonClick()
 {
-    ResultsExport::exportFixedResults(connection());
+    ErrorReport::guard([&] {
+        ResultsExport::exportFixedResults(connection());
+    });
 }
 
 void TForm2::backupButtonClick()
 {
-    BackupCommands::backUp(connection());
+    ErrorReport::guard([&] {
+        BackupCommands::backUp(connection());
+    });
 }
 
 void TForm2::restoreButtonClick()
 {
-    if (!BackupCommands::restore(connection()))
-        return;
-    LoadTopics();
-    LoadQuestionIds();
-    TabSheet1Show();
+    ErrorReport::guard([&] {
+        if (!BackupCommands::restore(connection()))
+            return;
+        LoadTopics();
+        LoadQuestionIds();
+        TabSheet1Show();
+    });
 }
 
 void TForm2::TabSheet5Show()
 {
-    m_statistics->reload(connection());
-    ui->statisticsSummary->setText(m_statistics->summary());
+    ErrorReport::guard([&] {
+        m_statistics->reload(connection());
+        ui->statisticsSummary->setText(m_statistics->summary());
+    });
 }
 
 void TForm2::statisticsGridDoubleClick(const QModelIndex& index)
 {
-    const QString id = QString::number(m_statistics->questionAt(index.row()));
-    ui->PageControl1->setCurrentWidget(ui->TabSheet3);
-    const QList<QListWidgetItem*> found = ui->ListBox1->findItems(id, Qt::MatchExactly);
-    if (found.isEmpty()) {
-        showMessage(QStringLiteral("Вопроса №%1 в банке больше нет.").arg(id));
-        return;
-    }
-    ui->ListBox1->setCurrentItem(found.front());
-    ui->ListBox1->scrollToItem(found.front());
+    ErrorReport::guard([&] {
+        const QString id = QString::number(m_statistics->questionAt(index.row()));
+        ui->PageControl1->setCurrentWidget(ui->TabSheet3);
+        const QList<QListWidgetItem*> found = ui->ListBox1->findItems(id, Qt::MatchExactly);
+        if (found.isEmpty()) {
+            showMessage(QStringLiteral("Вопроса №%1 в банке больше нет.").arg(id));
+            return;
+        }
+        ui->ListBox1->setCurrentItem(found.front());
+        ui->ListBox1->scrollToItem(found.front());
+    });
 }

@@ -4,6 +4,7 @@
 #include "data/Query.h"
 #include "data/Statements.h"
 #include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
 #include "ui/Fonts.h"
 #include "ui/ShowHandler.h"
 #include "ui/WindowStyle.h"
@@ -40,7 +41,9 @@ void TForm4::closeEvent(QCloseEvent* event)
 
 void TForm4::FormShow()
 {
-    PrepareNewQuestion();
+    ErrorReport::guard([&] {
+        PrepareNewQuestion();
+    });
 }
 
 void TForm4::PrepareNewQuestion()
@@ -58,19 +61,21 @@ void TForm4::PrepareNewQuestion()
 
 void TForm4::Button1Click()
 {
-    Dialogs& dialogs = Dialogs::instance();
-    const QString text = ui->Memo1->toPlainText();
-    const QString letter = ui->ComboBox1->currentText();
-    // A letter counts as chosen when the box holds one of its own items, typed or picked.
-    if (text.isEmpty() || ui->ComboBox1->findText(letter) < 0) {
-        dialogs.showMessage(QStringLiteral("Неполные данные!"));
-        return;
-    }
-    const qint64 id = m_lastQuestionNumber + 1;
-    Query& q = m_data.ADOQuery1;
-    q.setSql(Statements::insertKey(id, letter));
-    q.execSql();
-    q.setSql(Statements::insertQuestion(id, text));
-    q.execSql();
-    PrepareNewQuestion();
+    ErrorReport::guard([&] {
+        Dialogs& dialogs = Dialogs::instance();
+        const QString text = ui->Memo1->toPlainText();
+        const QString letter = ui->ComboBox1->currentText();
+        // A letter counts as chosen when the box holds one of its own items, typed or picked.
+        if (text.isEmpty() || ui->ComboBox1->findText(letter) < 0) {
+            dialogs.showMessage(QStringLiteral("Неполные данные!"));
+            return;
+        }
+        const qint64 id = m_lastQuestionNumber + 1;
+        Query& q = m_data.ADOQuery1;
+        q.setSql(Statements::insertKey(id, letter));
+        q.execSql();
+        q.setSql(Statements::insertQuestion(id, text));
+        q.execSql();
+        PrepareNewQuestion();
+    });
 }

@@ -3,6 +3,7 @@
 #include "data/CourseIndex.h"
 #include "data/DataError.h"
 #include "data/SearchWords.h"
+#include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
@@ -62,8 +63,8 @@ CourseSearchWindow::CourseSearchWindow(QWidget* parent, std::function<QStringLis
     column->addWidget(m_skipped);
     resize(560, 520);
 
-    connect(m_field, &QLineEdit::textChanged, this, &CourseSearchWindow::runSearch);
-    connect(m_results, &QListWidget::itemActivated, this, &CourseSearchWindow::openCurrent);
+    connect(m_field, &QLineEdit::textChanged, this, [this] { ErrorReport::guard([this] { runSearch(); }); });
+    connect(m_results, &QListWidget::itemActivated, this, [this] { ErrorReport::guard([this] { openCurrent(); }); });
 }
 
 CourseSearchWindow::~CourseSearchWindow() = default;

@@ -1,8 +1,9 @@
 #include "app/PlaceMemory.h"
 
-#include "ui/Globals.h"
 #include "app/ReaderSettings.h"
+#include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
+#include "ui/Globals.h"
 
 #include <QPointer>
 #include <QUrl>
@@ -21,8 +22,8 @@ PlaceMemory::PlaceMemory(QWebEngineView* view)
 {
     m_pause.setSingleShot(true);
     m_pause.setInterval(kPauseMs);
-    connect(&m_pause, &QTimer::timeout, this, &PlaceMemory::readScroll);
-    connect(view, &QWebEngineView::urlChanged, this, &PlaceMemory::noteDocument);
+    connect(&m_pause, &QTimer::timeout, this, [this] { ErrorReport::guard([this] { readScroll(); }); });
+    connect(view, &QWebEngineView::urlChanged, this, [this](const QUrl& url) { ErrorReport::guard([&] { noteDocument(url); }); });
     connect(view->page(), &QWebEnginePage::scrollPositionChanged, this, [this] { m_pause.start(); });
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/CourseSearchWindow.h"
 #include "app/FindBar.h"
-#include "ui/Globals.h"
 #include "app/PlaceMemory.h"
 #include "app/ReaderSettings.h"
 #include "app/TForm3.h"
@@ -10,8 +9,10 @@
 #include "app/ViewPrinting.h"
 #include "app/ViewZoom.h"
 #include "data/DataError.h"
+#include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
 #include "testing/TForm1.h"
+#include "ui/Globals.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -49,9 +50,10 @@ ReaderTools::ReaderTools(TForm3& form, QWebEngineView* view, QComboBox* topics, 
     connect(input, &ViewInputFilter::zoomSteps, m_zoom, &ViewZoom::step);
     connect(input, &ViewInputFilter::back, this, &ReaderTools::back);
     connect(input, &ViewInputFilter::forward, this, &ReaderTools::forward);
-    connect(m_searchWindow, &CourseSearchWindow::documentChosen, this, &ReaderTools::openDocument);
+    connect(m_searchWindow, &CourseSearchWindow::documentChosen, this,
+            [this](const auto&... args) { ErrorReport::guard([&] { openDocument(args...); }); });
     // After the window's own activation handler, which empties the topic selector.
-    connect(&form, &TForm3::OnActivate, this, &ReaderTools::restoreLastPlace);
+    connect(&form, &TForm3::OnActivate, this, [this] { ErrorReport::guard([this] { restoreLastPlace(); }); });
     addShortcuts();
 }
 

@@ -5,6 +5,7 @@
 #include "app/TForm6.h"
 #include "app/TForm8.h"
 #include "data/TableObject.h"
+#include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShellOpen.h"
 #include "skin/StoredSkinText.h"
@@ -86,14 +87,14 @@ void TForm3::openDocument(const QString& relativePath)
     ui->WebBrowser1->load(QUrl::fromLocalFile(ProgramFolder::path() + relativePath));
 }
 
-void TForm3::N7Click() { openDocument(QStringLiteral("text/umkd/about.htm")); }
-void TForm3::N20Click() { openDocument(QStringLiteral("text/umkd/silabus.htm")); }
-void TForm3::N21Click() { openDocument(QStringLiteral("text/umkd/plan_pr.htm")); }
-void TForm3::N22Click() { openDocument(QStringLiteral("text/umkd/plan_lab.htm")); }
-void TForm3::N8Click() { openDocument(QStringLiteral("text/umkd/srsp.htm")); }
-void TForm3::N23Click() { openDocument(QStringLiteral("text/umkd/rubezh.htm")); }
-void TForm3::N24Click() { openDocument(QStringLiteral("text/umkd/ekz_vopr.htm")); }
-void TForm3::N25Click() { openDocument(QStringLiteral("text/umkd/litra.htm")); }
+void TForm3::N7Click() { ErrorReport::guard([this] { openDocument(QStringLiteral("text/umkd/about.htm")); }); }
+void TForm3::N20Click() { ErrorReport::guard([this] { openDocument(QStringLiteral("text/umkd/silabus.htm")); }); }
+void TForm3::N21Click() { ErrorReport::guard([this] { openDocument(QStringLiteral("text/umkd/plan_pr.htm")); }); }
+void TForm3::N22Click() { ErrorReport::guard([this] { openDocument(QStringLiteral("text/umkd/plan_lab.htm")); }); }
+void TForm3::N8Click() { ErrorReport::guard([this] { openDocument(QStringLiteral("text/umkd/srsp.htm")); }); }
+void TForm3::N23Click() { ErrorReport::guard([this] { openDocument(QStringLiteral("text/umkd/rubezh.htm")); }); }
+void TForm3::N24Click() { ErrorReport::guard([this] { openDocument(QStringLiteral("text/umkd/ekz_vopr.htm")); }); }
+void TForm3::N25Click() { ErrorReport::guard([this] { openDocument(QStringLiteral("text/umkd/litra.htm")); }); }
 
 void TForm3::showPlaceholder()
 {
@@ -117,67 +118,85 @@ void TForm3::loadTopicList(TableObject& table)
 
 void TForm3::N1Click()
 {
-    ui->sBitBtn1->setEnabled(true);
-    BrowseMode = 1;
-    ui->sComboBox1->clear();
-    ui->sPanel1->hide();
-    ui->WebBrowser1->show();
-    if (Form1)
-        loadTopicList(Form1->data().tblTemi);
+    ErrorReport::guard([&] {
+        ui->sBitBtn1->setEnabled(true);
+        BrowseMode = 1;
+        ui->sComboBox1->clear();
+        ui->sPanel1->hide();
+        ui->WebBrowser1->show();
+        if (Form1)
+            loadTopicList(Form1->data().tblTemi);
+    });
 }
 
 void TForm3::N18Click()
 {
-    ui->sBitBtn1->setEnabled(true);
-    BrowseMode = 2;
-    ui->sComboBox1->clear();
-    if (Form1)
-        loadTopicList(Form1->data().tblPrakt);
+    ErrorReport::guard([&] {
+        ui->sBitBtn1->setEnabled(true);
+        BrowseMode = 2;
+        ui->sComboBox1->clear();
+        if (Form1)
+            loadTopicList(Form1->data().tblPrakt);
+    });
 }
 
 void TForm3::N17Click()
 {
-    BrowseMode = 3;
-    ui->sBitBtn1->setEnabled(false);
-    ui->sComboBox1->clear();
-    ui->sPanel1->hide();
-    ui->WebBrowser1->show();
-    if (Form1)
-        loadTopicList(Form1->data().tblLab);
+    ErrorReport::guard([&] {
+        BrowseMode = 3;
+        ui->sBitBtn1->setEnabled(false);
+        ui->sComboBox1->clear();
+        ui->sPanel1->hide();
+        ui->WebBrowser1->show();
+        if (Form1)
+            loadTopicList(Form1->data().tblLab);
+    });
 }
 
 void TForm3::N3Click()
 {
-    if (!Form5)
-        return;
-    Form5->openEmpty();
+    ErrorReport::guard([&] {
+        if (!Form5)
+            return;
+        Form5->openEmpty();
+    });
 }
 
 void TForm3::N5Click()
 {
-    if (Form8)
-        Form8->showManual();
+    ErrorReport::guard([&] {
+        if (Form8)
+            Form8->showManual();
+    });
 }
 
 void TForm3::N26Click()
 {
-    if (FormTimedTestRegistration)
-        FormTimedTestRegistration->openEmpty();
+    ErrorReport::guard([&] {
+        if (FormTimedTestRegistration)
+            FormTimedTestRegistration->openEmpty();
+    });
 }
 
 void TForm3::N27Click()
 {
-    SettingsAccess::open();
+    ErrorReport::guard([&] {
+        SettingsAccess::open();
+    });
 }
 
 void TForm3::N6Click()
 {
-    close();
+    ErrorReport::guard([&] {
+        close();
+    });
 }
 
 void TForm3::N28Click()
 {
-    m_readerTools->openCourseSearch();
+    ErrorReport::guard([&] {
+        m_readerTools->openCourseSearch();
+    });
 }
 
 // When no name begins with the text, the table's current record is used as it stands.
@@ -189,18 +208,20 @@ void TForm3::showDocumentOf(TableObject& table)
 
 void TForm3::sComboBox1Change()
 {
-    if (!Form1)
-        return;
-    if (BrowseMode == 1)
-        showDocumentOf(Form1->data().tblTemi);
-    if (BrowseMode == 2) {
-        ui->WebBrowser1->hide();
-        ui->sPanel1->show();
-        ui->sPanel1->setCaption(ui->sComboBox1->currentText());
-        showPlaceholder();
-    }
-    if (BrowseMode == 3)
-        showDocumentOf(Form1->data().tblLab);
+    ErrorReport::guard([&] {
+        if (!Form1)
+            return;
+        if (BrowseMode == 1)
+            showDocumentOf(Form1->data().tblTemi);
+        if (BrowseMode == 2) {
+            ui->WebBrowser1->hide();
+            ui->sPanel1->show();
+            ui->sPanel1->setCaption(ui->sComboBox1->currentText());
+            showPlaceholder();
+        }
+        if (BrowseMode == 3)
+            showDocumentOf(Form1->data().tblLab);
+    });
 }
 
 // Presentations live in the program folder, whatever the current directory is.
@@ -214,37 +235,45 @@ void TForm3::openPresentation(TableObject& table, const QString& key, const QStr
 
 void TForm3::sBitBtn1Click()
 {
-    if (!Form1)
-        return;
-    const QString text = ui->sComboBox1->currentText();
-    if (BrowseMode == 1) {
-        openPresentation(Form1->data().tblTemi, text, QStringLiteral("text/present/"),
-                         QStringLiteral("file_pr"));
-    }
-    if (BrowseMode == 2) {
-        // After a practical work is chosen the selector shows the placeholder again; the
-        // work on the topic panel is the one the student means.
-        const bool chosen = text == placeholder() && ui->sPanel1->isVisibleTo(this);
-        openPresentation(Form1->data().tblPrakt, chosen ? ui->sPanel1->caption() : text,
-                         QStringLiteral("text/present_prakt/"), QStringLiteral("file_name"));
-    }
+    ErrorReport::guard([&] {
+        if (!Form1)
+            return;
+        const QString text = ui->sComboBox1->currentText();
+        if (BrowseMode == 1) {
+            openPresentation(Form1->data().tblTemi, text, QStringLiteral("text/present/"),
+                             QStringLiteral("file_pr"));
+        }
+        if (BrowseMode == 2) {
+            // After a practical work is chosen the selector shows the placeholder again; the
+            // work on the topic panel is the one the student means.
+            const bool chosen = text == placeholder() && ui->sPanel1->isVisibleTo(this);
+            openPresentation(Form1->data().tblPrakt, chosen ? ui->sPanel1->caption() : text,
+                             QStringLiteral("text/present_prakt/"), QStringLiteral("file_name"));
+        }
+    });
 }
 
 void TForm3::FormActivate()
 {
-    ui->sComboBox1->clear();
-    showPlaceholder();
+    ErrorReport::guard([&] {
+        ui->sComboBox1->clear();
+        showPlaceholder();
+    });
 }
 
 void TForm3::FormClose()
 {
-    if (Form6)
-        Form6->close();
+    ErrorReport::guard([&] {
+        if (Form6)
+            Form6->close();
+    });
 }
 
 void TForm3::FormResize()
 {
-    // Every control keeps its position and size.
+    ErrorReport::guard([&] {
+        // Every control keeps its position and size.
+    });
 }
 
 bool TForm3::event(QEvent* event)

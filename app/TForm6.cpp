@@ -1,6 +1,7 @@
 #include "app/TForm6.h"
 
 #include "app/TForm3.h"
+#include "platform/ErrorReport.h"
 #include "platform/JpegReader.h"
 #include "ui/Fonts.h"
 #include "ui/Globals.h"
@@ -42,13 +43,15 @@ void TForm6::showPicture()
 
 void TForm6::Timer1Timer()
 {
-    // A stopped timer never ticks again: the hand-over happens once.
-    if (!Timer1.isActive())
-        return;
-    if (Form3)
-        WindowStyle::showWindow(*Form3);
-    Timer1.stop();
-    hide();
+    ErrorReport::guard([&] {
+        // A stopped timer never ticks again: the hand-over happens once.
+        if (!Timer1.isActive())
+            return;
+        if (Form3)
+            WindowStyle::showWindow(*Form3);
+        Timer1.stop();
+        hide();
+    });
 }
 
 void TForm6::closeEvent(QCloseEvent* event)

@@ -1,5 +1,6 @@
 #include "app/TForm8.h"
 
+#include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
 #include "ui/Fonts.h"
 #include "ui/WindowStyle.h"
@@ -32,7 +33,9 @@ QString TForm8::manualPath()
 
 void TForm8::FormCreate()
 {
-    loadManual();
+    ErrorReport::guard([&] {
+        loadManual();
+    });
 }
 
 void TForm8::showManual()

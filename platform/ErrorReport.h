@@ -16,4 +16,19 @@ QString text(const QString& message);
 void show(const std::exception& error);
 void show(const QString& message);
 
+// Runs a handler that Qt calls (a slot, an event handler) and shows what it throws there:
+// an exception must not travel up through Qt's own frames, which are built without
+// exception support and would skip their clean-up.
+template <typename Handler>
+void guard(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        show(error);
+    } catch (...) {
+        show(QStringLiteral("Неизвестная ошибка"));
+    }
+}
+
 } // namespace ErrorReport

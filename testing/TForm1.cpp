@@ -60,7 +60,9 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
-    m_data.openStatementConnection(ProgramFolder::path());
+    ErrorReport::guard([&] {
+        m_data.openStatementConnection(ProgramFolder::path());
+    });
 }
 
 // The test is set up before the window appears, so a test that cannot start never shows
@@ -113,27 +115,29 @@ bool TForm1::FormShow()
 
 void TForm1::Button1Click()
 {
-    if (!m_running)
-        return;
-    ui->Memo1->clear();
-    // Before the first and after the last position there is no question: back to 1.
-    if (m_sheet.questionAt(m_position) == 0)
-        m_position = 1;
-    Query& query = m_data.ADOQuery1;
-    for (;;) {
-        query.setSql(Statements::selectQuestionByParameter());
-        query.setParameter(QStringLiteral("par"), m_sheet.questionAt(m_position));
-        query.open();
-        if (!query.eof() && !query.fieldValue(QStringLiteral("id")).isNull()) {
-            ui->Memo1->setPlainText(query.fieldAsString(QStringLiteral("question")));
-            break;
+    ErrorReport::guard([&] {
+        if (!m_running)
+            return;
+        ui->Memo1->clear();
+        // Before the first and after the last position there is no question: back to 1.
+        if (m_sheet.questionAt(m_position) == 0)
+            m_position = 1;
+        Query& query = m_data.ADOQuery1;
+        for (;;) {
+            query.setSql(Statements::selectQuestionByParameter());
+            query.setParameter(QStringLiteral("par"), m_sheet.questionAt(m_position));
+            query.open();
+            if (!query.eof() && !query.fieldValue(QStringLiteral("id")).isNull()) {
+                ui->Memo1->setPlainText(query.fieldAsString(QStringLiteral("question")));
+                break;
+            }
+            // A question removed from the bank while the test runs; position 1 is tried once.
+            if (m_position == 1)
+                break;
+            m_position = 1;
         }
-        // A question removed from the bank while the test runs; position 1 is tried once.
-        if (m_position == 1)
-            break;
-        m_position = 1;
-    }
-    ui->Label1->setText(QString::number(m_position));
+        ui->Label1->setText(QString::number(m_position));
+    });
 }
 
 void TForm1::step(int delta)
@@ -150,12 +154,16 @@ void TForm1::step(int delta)
 
 void TForm1::Button2Click()
 {
-    step(-1);
+    ErrorReport::guard([&] {
+        step(-1);
+    });
 }
 
 void TForm1::Button3Click()
 {
-    step(+1);
+    ErrorReport::guard([&] {
+        step(+1);
+    });
 }
 
 void TForm1::answer(int letterIndex)
@@ -188,44 +196,56 @@ void TForm1::logAnswer(int questionId, const QString& letter)
 
 void TForm1::Button5Click()
 {
-    answer(0);
+    ErrorReport::guard([&] {
+        answer(0);
+    });
 }
 
 void TForm1::Button6Click()
 {
-    answer(1);
+    ErrorReport::guard([&] {
+        answer(1);
+    });
 }
 
 void TForm1::Button7Click()
 {
-    answer(2);
+    ErrorReport::guard([&] {
+        answer(2);
+    });
 }
 
 void TForm1::Button8Click()
 {
-    answer(3);
+    ErrorReport::guard([&] {
+        answer(3);
+    });
 }
 
 void TForm1::Button9Click()
 {
-    answer(4);
+    ErrorReport::guard([&] {
+        answer(4);
+    });
 }
 
 void TForm1::Button4Click()
 {
-    if (!m_running)
-        return;
-    if (!Dialogs::instance().askYesNo(QStringLiteral("Завершить тестирование?"),
-                                      Dialogs::applicationTitle(), Dialogs::Icon::None))
-        return;
-    // The time may have run out while the question was open.
-    if (!m_running)
-        return;
-    if (m_sheet.unansweredCount() > 0) {
-        Dialogs::instance().showMessage(QStringLiteral("Не все ответы отмечены!"));
-        return;
-    }
-    close();
+    ErrorReport::guard([&] {
+        if (!m_running)
+            return;
+        if (!Dialogs::instance().askYesNo(QStringLiteral("Завершить тестирование?"),
+                                          Dialogs::applicationTitle(), Dialogs::Icon::None))
+            return;
+        // The time may have run out while the question was open.
+        if (!m_running)
+            return;
+        if (m_sheet.unansweredCount() > 0) {
+            Dialogs::instance().showMessage(QStringLiteral("Не все ответы отмечены!"));
+            return;
+        }
+        close();
+    });
 }
 
 qint64 TForm1::remainingSeconds() const
@@ -243,17 +263,19 @@ void TForm1::showRemainingTime(qint64 seconds)
 
 void TForm1::Timer1Timer()
 {
-    if (!m_running) {
+    ErrorReport::guard([&] {
+        if (!m_running) {
+            Timer1.stop();
+            return;
+        }
+        const qint64 remaining = remainingSeconds();
+        showRemainingTime(remaining);
+        if (remaining > 0)
+            return;
         Timer1.stop();
-        return;
-    }
-    const qint64 remaining = remainingSeconds();
-    showRemainingTime(remaining);
-    if (remaining > 0)
-        return;
-    Timer1.stop();
-    Dialogs::instance().showMessage(QStringLiteral("Время истекло!"));
-    close();
+        Dialogs::instance().showMessage(QStringLiteral("Время истекло!"));
+        close();
+    });
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

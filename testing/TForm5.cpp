@@ -1,6 +1,7 @@
 #include "testing/TForm5.h"
 
 #include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
 #include "skin/TsSkinManager.h"
 #include "testing/AnswerSheet.h"
 #include "testing/TForm1.h"
@@ -44,18 +45,20 @@ QString TForm5::studentName() const
 
 void TForm5::sButton2Click()
 {
-    if (ui->sEdit1->text().isEmpty()) {
-        Dialogs::instance().messageBox(QStringLiteral("Вы не зарегистрировались!"),
-                                       QStringLiteral("Information"), Dialogs::Icon::Information);
-        return;
-    }
-    if (!Form1 || !Form9)
-        return;
-    CourseData& data = Form1->data();
-    Form9->resetForNewAttempt();
-    AnswerSheet::empty(data.tblTesting);
-    Form9->clearAnswerChoice();
-    AnswerSheet::draw(data.tblTesting, data.tblTest);
-    WindowStyle::showWindow(*Form9);
-    close();
+    ErrorReport::guard([&] {
+        if (ui->sEdit1->text().isEmpty()) {
+            Dialogs::instance().messageBox(QStringLiteral("Вы не зарегистрировались!"),
+                                           QStringLiteral("Information"), Dialogs::Icon::Information);
+            return;
+        }
+        if (!Form1 || !Form9)
+            return;
+        CourseData& data = Form1->data();
+        Form9->resetForNewAttempt();
+        AnswerSheet::empty(data.tblTesting);
+        Form9->clearAnswerChoice();
+        AnswerSheet::draw(data.tblTesting, data.tblTest);
+        WindowStyle::showWindow(*Form9);
+        close();
+    });
 }

@@ -1,5 +1,6 @@
 #include "testing/TForm9.h"
 
+#include "platform/ErrorReport.h"
 #include "skin/TsSkinManager.h"
 #include "testing/AnswerSheet.h"
 #include "testing/GradeBand.h"
@@ -85,47 +86,51 @@ void TForm9::openQuestion(int slot)
 
 void TForm9::sRadioGroup1Click()
 {
-    if (!Form1)
-        return;
-    TableObject& sheet = Form1->data().tblTesting;
-    // Before any start the sheet may be empty; there is then no slot to write to.
-    if (sheet.recordCount() == 0)
-        return;
-    sheet.edit();
-    const QString letter = AnswerSheet::letterForIndex(ui->sRadioGroup1->itemIndex());
-    if (!letter.isEmpty())
-        sheet.setFieldValue(QStringLiteral("otv"), letter);
+    ErrorReport::guard([&] {
+        if (!Form1)
+            return;
+        TableObject& sheet = Form1->data().tblTesting;
+        // Before any start the sheet may be empty; there is then no slot to write to.
+        if (sheet.recordCount() == 0)
+            return;
+        sheet.edit();
+        const QString letter = AnswerSheet::letterForIndex(ui->sRadioGroup1->itemIndex());
+        if (!letter.isEmpty())
+            sheet.setFieldValue(QStringLiteral("otv"), letter);
+    });
 }
 
 void TForm9::sButton22Click()
 {
-    if (!Form1)
-        return;
-    CourseData& data = Form1->data();
-    const int correct = AnswerSheet::countCorrect(data.tblTesting, data.tblTest);
-    const double percentage = correct * 100.0 / AnswerSheet::kSlotCount;
-    ui->sLabel2->setText(QStringLiteral("Верно: ") + QString::number(correct));
-    QString letterGrade;
-    if (const GradeBand* band = GradeBand::find(percentage)) {
-        ui->sLabel3->setText(band->labelText());
-        letterGrade = band->letterGrade();
-    }
-    const QString name = Form5 ? Form5->studentName() : QString();
-    ui->sLabel1->setText(name);
-    for (QLabel* label : {ui->sLabel1, ui->sLabel2, ui->sLabel3})
-        label->adjustSize();
+    ErrorReport::guard([&] {
+        if (!Form1)
+            return;
+        CourseData& data = Form1->data();
+        const int correct = AnswerSheet::countCorrect(data.tblTesting, data.tblTest);
+        const double percentage = correct * 100.0 / AnswerSheet::kSlotCount;
+        ui->sLabel2->setText(QStringLiteral("Верно: ") + QString::number(correct));
+        QString letterGrade;
+        if (const GradeBand* band = GradeBand::find(percentage)) {
+            ui->sLabel3->setText(band->labelText());
+            letterGrade = band->letterGrade();
+        }
+        const QString name = Form5 ? Form5->studentName() : QString();
+        ui->sLabel1->setText(name);
+        for (QLabel* label : {ui->sLabel1, ui->sLabel2, ui->sLabel3})
+            label->adjustSize();
 
-    TableObject& results = data.tblResult;
-    // A hand-in whose record could not be written (database busy, disk full) left it
-    // pending; this hand-in writes its own record, not that one as well.
-    results.cancel();
-    results.insert();
-    results.setFieldValue(QStringLiteral("fio"), name);
-    results.setFieldValue(QStringLiteral("data"), QDate::currentDate());
-    results.setFieldValue(QStringLiteral("kol"), QStringLiteral("20"));
-    results.setFieldValue(QStringLiteral("ocenka"), letterGrade);
-    results.post();
+        TableObject& results = data.tblResult;
+        // A hand-in whose record could not be written (database busy, disk full) left it
+        // pending; this hand-in writes its own record, not that one as well.
+        results.cancel();
+        results.insert();
+        results.setFieldValue(QStringLiteral("fio"), name);
+        results.setFieldValue(QStringLiteral("data"), QDate::currentDate());
+        results.setFieldValue(QStringLiteral("kol"), QStringLiteral("20"));
+        results.setFieldValue(QStringLiteral("ocenka"), letterGrade);
+        results.post();
 
-    ui->sMemo1->hide();
-    ui->sGroupBox1->show();
+        ui->sMemo1->hide();
+        ui->sGroupBox1->show();
+    });
 }

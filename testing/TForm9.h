@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ErrorReport.h"
 #include <QWidget>
 
 #include <memory>
@@ -25,26 +26,26 @@ public:
     void clearAnswerChoice();
 
 public slots:
-    void sButton2Click() { openQuestion(1); }
-    void sButton3Click() { openQuestion(2); }
-    void sButton4Click() { openQuestion(3); }
-    void sButton5Click() { openQuestion(4); }
-    void sButton6Click() { openQuestion(5); }
-    void sButton7Click() { openQuestion(6); }
-    void sButton8Click() { openQuestion(7); }
-    void sButton9Click() { openQuestion(8); }
-    void sButton10Click() { openQuestion(9); }
-    void sButton11Click() { openQuestion(10); }
-    void sButton12Click() { openQuestion(11); }
-    void sButton13Click() { openQuestion(12); }
-    void sButton14Click() { openQuestion(13); }
-    void sButton15Click() { openQuestion(14); }
-    void sButton16Click() { openQuestion(15); }
-    void sButton17Click() { openQuestion(16); }
-    void sButton18Click() { openQuestion(17); }
-    void sButton19Click() { openQuestion(18); }
-    void sButton20Click() { openQuestion(19); }
-    void sButton21Click() { openQuestion(20); }
+    void sButton2Click() { ErrorReport::guard([this] { openQuestion(1); }); }
+    void sButton3Click() { ErrorReport::guard([this] { openQuestion(2); }); }
+    void sButton4Click() { ErrorReport::guard([this] { openQuestion(3); }); }
+    void sButton5Click() { ErrorReport::guard([this] { openQuestion(4); }); }
+    void sButton6Click() { ErrorReport::guard([this] { openQuestion(5); }); }
+    void sButton7Click() { ErrorReport::guard([this] { openQuestion(6); }); }
+    void sButton8Click() { ErrorReport::guard([this] { openQuestion(7); }); }
+    void sButton9Click() { ErrorReport::guard([this] { openQuestion(8); }); }
+    void sButton10Click() { ErrorReport::guard([this] { openQuestion(9); }); }
+    void sButton11Click() { ErrorReport::guard([this] { openQuestion(10); }); }
+    void sButton12Click() { ErrorReport::guard([this] { openQuestion(11); }); }
+    void sButton13Click() { ErrorReport::guard([this] { openQuestion(12); }); }
+    void sButton14Click() { ErrorReport::guard([this] { openQuestion(13); }); }
+    void sButton15Click() { ErrorReport::guard([this] { openQuestion(14); }); }
+    void sButton16Click() { ErrorReport::guard([this] { openQuestion(15); }); }
+    void sButton17Click() { ErrorReport::guard([this] { openQuestion(16); }); }
+    void sButton18Click() { ErrorReport::guard([this] { openQuestion(17); }); }
+    void sButton19Click() { ErrorReport::guard([this] { openQuestion(18); }); }
+    void sButton20Click() { ErrorReport::guard([this] { openQuestion(19); }); }
+    void sButton21Click() { ErrorReport::guard([this] { openQuestion(20); }); }
     // A letter chosen by the student or selected when a question opens.
     void sRadioGroup1Click();
     // "Сдать".

@@ -1,6 +1,7 @@
 #include "testing/TimedTestRegistration.h"
 
 #include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
 #include "testing/TForm1.h"
 #include "ui/Fonts.h"
 #include "ui/Globals.h"
@@ -31,16 +32,18 @@ void TimedTestRegistration::openEmpty()
 
 void TimedTestRegistration::startButtonClicked()
 {
-    const QString fio = ui->fioEdit->text().trimmed();
-    const QString gruppa = ui->gruppaEdit->text().trimmed();
-    if (fio.isEmpty() || gruppa.isEmpty()) {
-        Dialogs::instance().messageBox(QStringLiteral("Вы не зарегистрировались!"),
-                                       QStringLiteral("Information"), Dialogs::Icon::Information);
-        return;
-    }
-    TimedTestFio = fio;
-    TimedTestGruppa = gruppa;
-    hide();
-    if (Form1)
-        Form1->show();
+    ErrorReport::guard([&] {
+        const QString fio = ui->fioEdit->text().trimmed();
+        const QString gruppa = ui->gruppaEdit->text().trimmed();
+        if (fio.isEmpty() || gruppa.isEmpty()) {
+            Dialogs::instance().messageBox(QStringLiteral("Вы не зарегистрировались!"),
+                                           QStringLiteral("Information"), Dialogs::Icon::Information);
+            return;
+        }
+        TimedTestFio = fio;
+        TimedTestGruppa = gruppa;
+        hide();
+        if (Form1)
+            Form1->show();
+    });
 }
