@@ -39,3 +39,23 @@ TEST(ErrorReport, AnExceptionInAHandlerIsReportedAndTheLoopGoesOn)
     EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Error);
     EXPECT_TRUE(laterRan);
 }
+
+// A guarded handler shows what it throws itself, so nothing reaches Qt's frames; what it
+// does before the throw stays done, and an exception of no known type is reported too.
+TEST(ErrorReport, AGuardedHandlerReportsItsOwnError)
+{
+    ScriptedDialogs dialogs;
+    int steps = 0;
+    EXPECT_NO_THROW(ErrorReport::guard([&] {
+        ++steps;
+        throw std::runtime_error("database is locked");
+    }));
+    EXPECT_NO_THROW(ErrorReport::guard([] { throw 42; }));
+    ErrorReport::guard([&] { ++steps; });
+
+    EXPECT_EQ(steps, 2);
+    ASSERT_EQ(dialogs.boxes.size(), 2);
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("database is locked."));
+    EXPECT_EQ(dialogs.boxes[1].text, QStringLiteral("Неизвестная ошибка."));
+    EXPECT_EQ(dialogs.boxes[1].caption, QStringLiteral("Учебник"));
+}
