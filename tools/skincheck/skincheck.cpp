@@ -7,6 +7,7 @@
 
 #include "skin/SkinChecker.h"
 #include "skin/StoredSkinText.h"
+#include "tools/common/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -19,14 +20,7 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    auto takeOption = [&](const QString& name) -> QString {
-        const qsizetype i = args.indexOf(name);
-        if (i < 0 || i + 1 >= args.size())
-            return QString();
-        const QString value = args[i + 1];
-        args.remove(i, 2);
-        return value;
-    };
+    const auto takeOption = [&](const QString& name) { return CommandLine::takeOption(args, name); };
     const QString known = takeOption(QStringLiteral("--known"));
     const QString stored = takeOption(QStringLiteral("--stored"));
     const QString file = takeOption(QStringLiteral("--file"));

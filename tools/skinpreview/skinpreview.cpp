@@ -15,12 +15,13 @@
 #include "skin/StoredSkinText.h"
 #include "skin/TsSkinData.h"
 #include "skin/TsSkinManager.h"
+#include "skin/TsSkinableMenus.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsMessageForm.h"
 #include "skin/controls/TsSystemMenu.h"
-#include "skin/TsSkinableMenus.h"
 #include "skin/paint/PaintSection.h"
+#include "tools/common/CommandLine.h"
 
 #include <QApplication>
 #include <QDir>
@@ -158,14 +159,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     QTextStream err(stderr);
-    auto takeOption = [&](const QString& name) -> QString {
-        const qsizetype i = args.indexOf(name);
-        if (i < 0 || i + 1 >= args.size())
-            return QString();
-        const QString value = args[i + 1];
-        args.remove(i, 2);
-        return value;
-    };
+    const auto takeOption = [&](const QString& name) { return CommandLine::takeOption(args, name); };
     const QString section = takeOption(QStringLiteral("--section"));
     const QString control = takeOption(QStringLiteral("--control"));
     const QString state = takeOption(QStringLiteral("--state"));
