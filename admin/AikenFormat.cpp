@@ -1,6 +1,7 @@
 #include "admin/AikenFormat.h"
 
 #include "admin/BankExportCheck.h"
+#include "admin/QuestionMarkup.h"
 #include "admin/TextLines.h"
 
 #include <QRegularExpression>
@@ -11,8 +12,21 @@ namespace {
 
 const QRegularExpression& optionLine()
 {
-    static const QRegularExpression pattern(QStringLiteral("^([A-Z])[.)](?:\\s+(.*))?$"));
+    // Other systems also write "A)text" and "A.text", and Russian keyboards give А, В, С, Е.
+    static const QRegularExpression pattern(QStringLiteral("^([A-Z\\x{0410}\\x{0412}\\x{0421}\\x{0415}])[.)]\\s*(.*)$"));
     return pattern;
+}
+
+// The Latin letter a Cyrillic look-alike stands for; other characters as they are.
+QChar latinLetter(QChar letter)
+{
+    switch (letter.unicode()) {
+    case 0x0410: return u'A';
+    case 0x0412: return u'B';
+    case 0x0421: return u'C';
+    case 0x0415: return u'E';
+    default: return letter;
+    }
 }
 
 const QRegularExpression& answerLine()
@@ -53,6 +67,7 @@ public:
 private:
     int readText(int i)
     {
+        const int start = i;
         QStringList text;
         while (i < m_lines.size() && !isBlank(m_lines.at(i)) && !startsOptions(m_lines.at(i))
                && !answerLine().match(m_lines.at(i).trimmed()).hasMatch()) {
@@ -61,7 +76,14 @@ private:
         }
         if (text.isEmpty())
             return refuse(i, QStringLiteral("нет текста вопроса перед вариантами ответа"));
-        m_question.text = text.join(u'\n');
+        QString raw = text.join(u'\n');
+        // The options are written in the question's format unless they name their own.
+        m_format = QuestionMarkup::takeMarker(raw, QuestionMarkup::Format::Plain, m_question.notes);
+        const QuestionMarkup::Converted converted = QuestionMarkup::toPlain(raw, m_format);
+        if (converted.text.isEmpty())
+            return refuse(start, QStringLiteral("пустой текст вопроса"));
+        QuestionMarkup::addChanges(m_question.notes, converted.changes);
+        m_question.text = converted.text;
         return i;
     }
 
@@ -69,7 +91,7 @@ private:
     static bool startsOptions(const QString& line)
     {
         const QRegularExpressionMatch match = optionLine().match(line.trimmed());
-        return match.hasMatch() && match.captured(1) == QLatin1String("A");
+        return match.hasMatch() && latinLetter(match.captured(1).at(0)) == u'A';
     }
 
     int readOptions(int i)
@@ -80,21 +102,47 @@ private:
             if (!match.hasMatch())
                 break;
             const QChar expected(char16_t(u'A' + m_question.options.size()));
-            if (m_question.options.size() == BankQuestion::kMaxOptions && match.captured(1).at(0) == expected)
+            const QChar letter = letterOf(match.captured(1).at(0));
+            if (m_question.options.size() == BankQuestion::kMaxOptions && letter == expected)
                 return refuseQuestion(QStringLiteral("больше пяти вариантов ответа"));
-            if (match.captured(1).at(0) != expected)
+            if (letter != expected)
                 return refuse(i, QStringLiteral("вариант «%1» не по порядку: ожидался «%2.»")
                                      .arg(line.left(2), expected));
-            const QString text = match.captured(2).trimmed();
-            if (text.isEmpty())
+            QuestionMarkup::Converted text =
+                QuestionMarkup::fromMarked(match.captured(2), m_format);
+            text.text.replace(u'\n', u' ');
+            if (text.text.isEmpty())
                 return refuse(i, QStringLiteral("пустой вариант ответа «%1»").arg(line.left(2)));
-            m_question.options << text;
+            QuestionMarkup::addChanges(m_question.notes, text.changes);
+            m_question.options << text.text;
         }
+        return i;
+    }
+
+    // The Latin letter, noting a Cyrillic look-alike for the preview.
+    QChar letterOf(QChar written)
+    {
+        const QChar latin = latinLetter(written);
+        if (latin != written)
+            QuestionMarkup::addChanges(m_question.notes,
+                                       {QStringLiteral("русская буква «%1» прочитана как латинская «%2»").arg(written, latin)});
+        return latin;
+    }
+
+    // Blank lines between the options and the ANSWER line are allowed, as other readers do.
+    int skipBlanksBeforeAnswer(int i) const
+    {
+        int j = i;
+        while (j < m_lines.size() && isBlank(m_lines.at(j)))
+            ++j;
+        if (j > i && !m_question.options.isEmpty() && j < m_lines.size() && answerLine().match(m_lines.at(j).trimmed()).hasMatch())
+            return j;
         return i;
     }
 
     int readAnswer(int i, int start)
     {
+        i = skipBlanksBeforeAnswer(i);
         if (i >= m_lines.size() || isBlank(m_lines.at(i))) {
             refuseQuestion(m_question.options.isEmpty()
                                ? QStringLiteral("нет ни вариантов ответа «A. …», ни строки «ANSWER: буква»")
@@ -121,7 +169,7 @@ private:
             refuseQuestion(QStringLiteral("указано больше одного правильного ответа (%1)").arg(value));
             return after;
         }
-        const QChar letter = letters.front().at(0);
+        const QChar letter = letterOf(letters.front().at(0));
         if (letter.script() == QChar::Script_Cyrillic) {
             refuse(i, QStringLiteral("буква ответа «%1» русская, нужна латинская A–E").arg(letter));
             return after;
@@ -161,6 +209,7 @@ private:
     const QStringList& m_lines;
     ImportResult& m_result;
     BankQuestion m_question;
+    QuestionMarkup::Format m_format = QuestionMarkup::Format::Plain;
 };
 
 // Why a question cannot be written in this format; empty when it can.
@@ -170,12 +219,18 @@ QString unwritable(const BankQuestion& question)
         const QString trimmed = line.trimmed();
         if (trimmed.isEmpty())
             return QStringLiteral("пустая строка внутри текста вопроса");
-        if (optionLine().match(trimmed).hasMatch() && trimmed.startsWith(u'A'))
+        if (optionLine().match(trimmed).hasMatch() && latinLetter(trimmed.at(0)) == u'A')
             return QStringLiteral("строка текста вопроса читалась бы как вариант «A.»");
         if (answerLine().match(trimmed).hasMatch())
             return QStringLiteral("строка текста вопроса читалась бы как строка ANSWER");
     }
     return QString();
+}
+
+// A text that starts like a format marker gets one that keeps it as written.
+QString markerSafe(const QString& text)
+{
+    return QuestionMarkup::startsWithMarker(text) ? QStringLiteral("[plain]") + text : text;
 }
 
 } // namespace
@@ -198,9 +253,9 @@ ImportResult parse(const QString& text)
 ExportResult write(const QVector<StoredQuestion>& bank)
 {
     return BankExportCheck::writeEach(bank, unwritable, [](qint64, const BankQuestion& question) {
-        QString text = question.text + u'\n';
+        QString text = markerSafe(question.text) + u'\n';
         for (int i = 0; i < question.options.size(); ++i)
-            text += QChar(char16_t(u'A' + i)) + QStringLiteral(". ") + question.options.at(i) + u'\n';
+            text += QChar(char16_t(u'A' + i)) + QStringLiteral(". ") + markerSafe(question.options.at(i)) + u'\n';
         return text + QStringLiteral("ANSWER: ") + question.key() + QStringLiteral("\n\n");
     });
 }

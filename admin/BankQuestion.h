@@ -15,6 +15,7 @@ struct BankQuestion {
     QStringList options;
     int right = -1;  // index into options
     int line = 0;    // first line of the question in the file it was read from
+    QStringList notes; // what reading changed (a marker dropped, HTML made text), for the preview
 
     // "A" … "E".
     QString key() const;

@@ -3,6 +3,7 @@
 #include "admin/AikenFormat.h"
 #include "admin/GiftFormat.h"
 #include "admin/ImportPreviewDialog.h"
+#include "admin/MoodleXmlFormat.h"
 #include "admin/QuestionFile.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
@@ -84,6 +85,26 @@ QString skippedList(const QVector<SkippedQuestion>& skipped)
     return lines.join(u'\n');
 }
 
+// The file's name says the format: ".gift", ".xml", anything else Aiken.
+QuestionFile::Format exportFormat(const QString& path)
+{
+    if (path.endsWith(QLatin1String(".gift"), Qt::CaseInsensitive))
+        return QuestionFile::Format::Gift;
+    if (path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive))
+        return QuestionFile::Format::MoodleXml;
+    return QuestionFile::Format::Aiken;
+}
+
+ExportResult writeBank(QuestionFile::Format format, const QVector<StoredQuestion>& bank)
+{
+    switch (format) {
+    case QuestionFile::Format::Gift: return GiftFormat::write(bank);
+    case QuestionFile::Format::MoodleXml: return MoodleXmlFormat::write(bank);
+    case QuestionFile::Format::Aiken: break;
+    }
+    return AikenFormat::write(bank);
+}
+
 } // namespace
 
 BankTransfer::BankTransfer(Connection& connection, QWidget* window)
@@ -107,7 +128,7 @@ void BankTransfer::startImport()
     }
     const std::optional<QString> path = Dialogs::instance().chooseFileToOpen(
         QStringLiteral("Импорт вопросов"),
-        QStringLiteral("Вопросы Aiken или GIFT (*.txt *.gift);;Все файлы (*)"));
+        QStringLiteral("Вопросы Aiken, GIFT или Moodle XML (*.txt *.gift *.xml);;Все файлы (*)"));
     if (!path)
         return;
     const std::optional<QByteArray> bytes = readQuestionFile(*path);
@@ -176,15 +197,15 @@ void BankTransfer::exportBank()
     }
     const std::optional<QString> path = Dialogs::instance().chooseFileToSave(
         QStringLiteral("Экспорт вопросов"),
-        QStringLiteral("Вопросы Aiken (*.txt);;Вопросы GIFT (*.gift)"),
+        QStringLiteral("Вопросы Aiken (*.txt);;Вопросы GIFT (*.gift);;Вопросы Moodle XML (*.xml)"),
         QDir::home().filePath(QStringLiteral("вопросы.txt")));
     if (!path)
         return;
-    const bool gift = path->endsWith(QLatin1String(".gift"), Qt::CaseInsensitive);
-    const ExportResult result = gift ? GiftFormat::write(bank) : AikenFormat::write(bank);
+    const QuestionFile::Format format = exportFormat(*path);
+    const ExportResult result = writeBank(format, bank);
     if (result.written == 0) {
         showMessage(QStringLiteral("Ни один вопрос не записан в формате %1:\n%2")
-                        .arg(gift ? QStringLiteral("GIFT") : QStringLiteral("Aiken"), skippedList(result.skipped)));
+                        .arg(QuestionFile::formatName(format), skippedList(result.skipped)));
         return;
     }
     QSaveFile file(*path);

@@ -1,6 +1,7 @@
 #include "admin/GiftFormat.h"
 
 #include "admin/BankExportCheck.h"
+#include "admin/QuestionMarkup.h"
 #include "admin/TextLines.h"
 
 #include <QRegularExpression>
@@ -10,6 +11,7 @@ namespace GiftFormat {
 namespace {
 
 const QString kSpecial = QStringLiteral("=~{}:#\\");
+const QString kBlank = QStringLiteral("_____");
 
 // One character of a question with where it stands; an escaped one is never markup.
 struct Symbol {
@@ -95,7 +97,7 @@ QString tidyText(const QString& text)
 
 const QRegularExpression& weight()
 {
-    static const QRegularExpression pattern(QStringLiteral("^%-?[0-9]+(?:[.,][0-9]+)?%"));
+    static const QRegularExpression pattern(QStringLiteral("^%(-?[0-9]+(?:[.,][0-9]+)?)%"));
     return pattern;
 }
 
@@ -119,7 +121,7 @@ public:
             return;
         const qsizetype open = findMark(m_symbols, u'{', start, size);
         if (open < 0) {
-            refuse(m_first, QStringLiteral("нет вариантов ответа в фигурных скобках { }"));
+            refuse(m_first, QStringLiteral("описание (текст без вопроса) не поддерживается: нет вариантов ответа в фигурных скобках { }"));
             return;
         }
         const qsizetype close = findMark(m_symbols, u'}', open + 1, size);
@@ -158,13 +160,15 @@ private:
         return -1;
     }
 
-    // Text after the braces fills a blank in the middle of the question.
+    // Text after the braces fills a blank in the middle of the question, spaced as written.
     bool readText(qsizetype start, qsizetype open, qsizetype close)
     {
-        QString text = tidyText(textOf(m_symbols, start, open));
-        const QString tail = tidyText(textOf(m_symbols, close + 1, m_symbols.size()));
-        if (!tail.isEmpty())
-            text += QStringLiteral(" _____ ") + tail;
+        QString raw = textOf(m_symbols, start, open);
+        const QString tail = textOf(m_symbols, close + 1, m_symbols.size());
+        if (!tail.trimmed().isEmpty())
+            raw += kBlank + tail;
+        m_format = QuestionMarkup::takeMarker(raw, QuestionMarkup::Format::Plain, m_question.notes);
+        const QString text = plainText(raw, m_format);
         if (text.isEmpty()) {
             refuse(m_first, QStringLiteral("пустой текст вопроса"));
             return false;
@@ -173,43 +177,84 @@ private:
         return true;
     }
 
-    bool readOptions(qsizetype from, qsizetype to)
+    QString plainText(const QString& raw, QuestionMarkup::Format format)
+    {
+        if (format == QuestionMarkup::Format::Plain || format == QuestionMarkup::Format::Markdown)
+            return tidyText(raw);
+        const QuestionMarkup::Converted converted = QuestionMarkup::toPlain(raw, format);
+        QuestionMarkup::addChanges(m_question.notes, converted.changes);
+        return converted.text;
+    }
+
+    // The kinds of question a brace block holds besides one right answer out of several,
+    // each refused by its own name.
+    bool refuseOtherKinds(qsizetype from, qsizetype to, const QVector<qsizetype>& marks)
     {
         const QString all = textOf(m_symbols, from, to).trimmed();
         if (all.isEmpty())
-            return refuse(m_first, QStringLiteral("пустые скобки { } (вопрос-эссе) не поддерживаются: нужны варианты ответа"));
+            return refuse(m_first, QStringLiteral("вопрос-эссе (пустые скобки { }) не поддерживается: нужны варианты ответа"));
         qsizetype first = from;
         while (first < to && m_symbols.at(first).c.isSpace())
             ++first;
         if (isMark(m_symbols.at(first), u'#'))
             return refuse(m_first, QStringLiteral("числовой вопрос {#…} не поддерживается"));
-
-        QVector<qsizetype> marks;
-        for (qsizetype i = from; i < to; ++i) {
-            if (isMark(m_symbols.at(i), u'=') || isMark(m_symbols.at(i), u'~'))
-                marks << i;
-        }
         if (marks.isEmpty()) {
             static const QStringList trueFalse = {"T", "F", "TRUE", "FALSE"};
-            if (trueFalse.contains(all.toUpper()))
+            const qsizetype feedback = findMark(m_symbols, u'#', from, to);
+            if (trueFalse.contains(textOf(m_symbols, from, feedback < 0 ? to : feedback).trimmed().toUpper()))
                 return refuse(m_first, QStringLiteral("вопрос «верно/неверно» не поддерживается"));
             return refuse(m_first, QStringLiteral("варианты ответа должны начинаться с «=» или «~»"));
         }
         if (!textOf(m_symbols, from, marks.front()).trimmed().isEmpty())
             return refuse(m_symbols.at(first).line, QStringLiteral("текст перед первым вариантом: каждый вариант начинается с «=» или «~»"));
+        bool anyWrong = false;
+        bool allPairs = true;
+        for (qsizetype m = 0; m < marks.size(); ++m) {
+            const qsizetype end = m + 1 < marks.size() ? marks.at(m + 1) : to;
+            anyWrong = anyWrong || m_symbols.at(marks.at(m)).c == u'~';
+            allPairs = allPairs && hasPairArrow(marks.at(m) + 1, end);
+        }
+        if (!anyWrong && allPairs)
+            return refuse(m_first, QStringLiteral("вопрос на соответствие («=… -> …») не поддерживается"));
+        if (!anyWrong)
+            return refuse(m_first, QStringLiteral("вопрос с кратким ответом (только «=», без «~») не поддерживается"));
+        return true;
+    }
+
+    // Whether an option, up to its feedback, pairs two things with "->".
+    bool hasPairArrow(qsizetype from, qsizetype to) const
+    {
+        const qsizetype feedback = findMark(m_symbols, u'#', from, to);
+        const qsizetype end = feedback < 0 ? to : feedback;
+        for (qsizetype i = from; i + 1 < end; ++i) {
+            if (isMark(m_symbols.at(i), u'-') && isMark(m_symbols.at(i + 1), u'>'))
+                return true;
+        }
+        return false;
+    }
+
+    bool readOptions(qsizetype from, qsizetype to)
+    {
+        QVector<qsizetype> marks;
+        for (qsizetype i = from; i < to; ++i) {
+            if (isMark(m_symbols.at(i), u'=') || isMark(m_symbols.at(i), u'~'))
+                marks << i;
+        }
+        if (!refuseOtherKinds(from, to, marks))
+            return false;
 
         int rights = 0;
         marks << to;
         for (qsizetype m = 0; m + 1 < marks.size(); ++m) {
-            const Symbol& mark = m_symbols.at(marks.at(m));
+            bool right = m_symbols.at(marks.at(m)).c == u'=';
             QString option;
-            if (!readOption(marks.at(m) + 1, marks.at(m + 1), option))
+            if (!readOption(marks.at(m) + 1, marks.at(m + 1), option, right))
                 return false;
-            if (mark.c == u'=')
-                ++rights;
             m_question.options << option;
-            if (mark.c == u'=')
+            if (right) {
+                ++rights;
                 m_question.right = int(m_question.options.size()) - 1;
+            }
         }
         const int count = int(m_question.options.size());
         if (count > BankQuestion::kMaxOptions)
@@ -223,19 +268,25 @@ private:
         return true;
     }
 
-    bool readOption(qsizetype from, qsizetype to, QString& option)
+    // A weight of 100 % or 0 % only says again which option is right; any other weight
+    // gives a share of the marks, which the bank cannot hold.
+    bool readOption(qsizetype from, qsizetype to, QString& option, bool& right)
     {
         const int line = m_symbols.at(from - 1).line;
-        for (qsizetype i = from; i + 1 < to; ++i) {
-            if (isMark(m_symbols.at(i), u'-') && isMark(m_symbols.at(i + 1), u'>'))
-                return refuse(line, QStringLiteral("вопрос на соответствие («->») не поддерживается"));
-        }
         const qsizetype feedback = findMark(m_symbols, u'#', from, to);
-        option = textOf(m_symbols, from, feedback < 0 ? to : feedback);
+        option = textOf(m_symbols, from, feedback < 0 ? to : feedback).trimmed();
+        const QRegularExpressionMatch share = weight().match(option);
+        if (share.hasMatch()) {
+            const double value = share.captured(1).replace(u',', u'.').toDouble();
+            if (value != 100.0 && value != 0.0)
+                return refuse(line, QStringLiteral("варианты с весами («%50%»), то есть с долями баллов, не поддерживаются"));
+            right = value == 100.0;
+            option = option.mid(share.capturedLength());
+        }
+        const QuestionMarkup::Format format = QuestionMarkup::takeMarker(option, m_format, m_question.notes);
+        option = plainText(option, format);
         option.replace(u'\n', u' ');
         option = option.trimmed();
-        if (weight().match(option).hasMatch())
-            return refuse(line, QStringLiteral("веса вариантов («%50%») не поддерживаются"));
         if (option.isEmpty())
             return refuse(line, QStringLiteral("пустой вариант ответа"));
         return true;
@@ -249,6 +300,7 @@ private:
 
     Symbols m_symbols;
     int m_first;
+    QuestionMarkup::Format m_format = QuestionMarkup::Format::Plain;
     ImportResult& m_result;
     BankQuestion m_question;
 };
@@ -269,8 +321,6 @@ QString escaped(const QString& text)
 QString unwritable(const BankQuestion& question)
 {
     for (const QString& line : question.text.split(u'\n')) {
-        if (line.trimmed().isEmpty())
-            return QStringLiteral("пустая строка внутри текста вопроса");
         if (isComment(line))
             return QStringLiteral("строка текста вопроса читалась бы как комментарий «//»");
     }
@@ -279,6 +329,25 @@ QString unwritable(const BankQuestion& question)
             return QStringLiteral("вариант начинается с веса «%…%»");
     }
     return QString();
+}
+
+// A text that starts like a format marker gets one that keeps it as written.
+QString markerSafe(const QString& text)
+{
+    return QuestionMarkup::startsWithMarker(text) ? QStringLiteral("[plain]") + text : text;
+}
+
+// An empty line would end the question, so it travels as "\n" at the end of the line before.
+QString questionText(const QString& text)
+{
+    QStringList lines;
+    for (const QString& line : markerSafe(text).split(u'\n')) {
+        if (line.trimmed().isEmpty() && !lines.isEmpty())
+            lines.back() += QStringLiteral("\\n");
+        else
+            lines << escaped(line);
+    }
+    return lines.join(u'\n');
 }
 
 } // namespace
@@ -306,12 +375,10 @@ ImportResult parse(const QString& text)
 ExportResult write(const QVector<StoredQuestion>& bank)
 {
     return BankExportCheck::writeEach(bank, unwritable, [](qint64 id, const BankQuestion& question) {
-        QStringList lines;
-        for (const QString& line : question.text.split(u'\n'))
-            lines << escaped(line);
-        QString text = QStringLiteral("// Вопрос %1\n").arg(id) + lines.join(u'\n') + QStringLiteral(" {\n");
+        QString text = QStringLiteral("// Вопрос %1\n").arg(id) + questionText(question.text) + QStringLiteral(" {\n");
         for (int i = 0; i < question.options.size(); ++i)
-            text += (i == question.right ? QStringLiteral("\t=") : QStringLiteral("\t~")) + escaped(question.options.at(i)) + u'\n';
+            text += (i == question.right ? QStringLiteral("\t=") : QStringLiteral("\t~"))
+                    + escaped(markerSafe(question.options.at(i))) + u'\n';
         return text + QStringLiteral("}\n\n");
     });
 }

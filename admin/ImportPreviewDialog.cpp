@@ -14,10 +14,14 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& description, const Impor
     ui->setupUi(this);
     setFont(Fonts::sansSerif(11));
     setFixedSize(size());
-    ui->summaryLabel->setText(QStringLiteral("%1\nНайдено вопросов: %2, не прочитано: %3.")
+    int changed = 0;
+    for (const BankQuestion& question : m_result.questions)
+        changed += question.notes.isEmpty() ? 0 : 1;
+    ui->summaryLabel->setText(QStringLiteral("%1\nНайдено вопросов: %2, не прочитано: %3, изменено при чтении: %4.")
                                   .arg(description)
                                   .arg(m_result.questions.size())
-                                  .arg(m_result.issues.size()));
+                                  .arg(m_result.issues.size())
+                                  .arg(changed));
     fillQuestions();
     fillProblems();
     const bool any = !m_result.questions.isEmpty();
@@ -30,9 +34,9 @@ ImportPreviewDialog::~ImportPreviewDialog() = default;
 void ImportPreviewDialog::fillQuestions()
 {
     QTableWidget* table = ui->questionTable;
-    table->setColumnCount(4);
-    table->setHorizontalHeaderLabels({QStringLiteral("Строка"), QStringLiteral("Вопрос"),
-                                      QStringLiteral("Вариантов"), QStringLiteral("Ответ")});
+    table->setColumnCount(5);
+    table->setHorizontalHeaderLabels({QStringLiteral("Строка"), QStringLiteral("Вопрос"), QStringLiteral("Вариантов"),
+                                      QStringLiteral("Ответ"), QStringLiteral("Изменено при чтении")});
     table->setRowCount(int(m_result.questions.size()));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -43,14 +47,18 @@ void ImportPreviewDialog::fillQuestions()
         const QString firstLine = question.text.section(u'\n', 0, 0);
         auto* text = new QTableWidgetItem(firstLine);
         text->setToolTip(question.storedText());
+        auto* notes = new QTableWidgetItem(question.notes.join(QStringLiteral("; ")));
+        notes->setToolTip(question.notes.join(u'\n'));
         table->setItem(row, 0, new QTableWidgetItem(QString::number(question.line)));
         table->setItem(row, 1, text);
         table->setItem(row, 2, new QTableWidgetItem(QString::number(question.options.size())));
         table->setItem(row, 3, new QTableWidgetItem(question.key() + QStringLiteral(". ") + question.options.value(question.right)));
+        table->setItem(row, 4, notes);
     }
-    table->setColumnWidth(0, 50);
-    table->setColumnWidth(1, 300);
-    table->setColumnWidth(2, 68);
+    table->setColumnWidth(0, 44);
+    table->setColumnWidth(1, 230);
+    table->setColumnWidth(2, 64);
+    table->setColumnWidth(3, 130);
     table->horizontalHeader()->setStretchLastSection(true);
 }
 

@@ -6,12 +6,14 @@
 #include <QByteArray>
 #include <QString>
 
-// A question file as the teacher hands it in: its bytes decoded, its format told apart
-// (".gift" files, and other files whose text has braces but no "ANSWER:" line, are GIFT;
-// the rest Aiken), and its questions read.
+// A question file as the teacher hands it in: its bytes decoded, its format told apart by
+// its content, and its questions read. An XML document is the XML question format; a plain
+// text is read both ways and is the format that finds more questions in it (a file saved
+// as ".txt" may well be GIFT). When both find as many, the signs of each format decide,
+// then the name (".gift").
 namespace QuestionFile {
 
-enum class Format { Aiken, Gift };
+enum class Format { Aiken, Gift, MoodleXml };
 
 struct Parsed {
     Format format = Format::Aiken;
@@ -20,7 +22,8 @@ struct Parsed {
 };
 
 Parsed parse(const QString& fileName, const QByteArray& bytes);
-Format detect(const QString& fileName, const QString& text);
+// The format and what it reads from a decoded text.
+Parsed parseText(const QString& fileName, const QString& text);
 QString formatName(Format format);
 
 } // namespace QuestionFile

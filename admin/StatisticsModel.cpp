@@ -12,10 +12,12 @@ StatisticsModel::StatisticsModel(QObject* parent)
 
 void StatisticsModel::reload(Connection& connection)
 {
-    const QVector<AnswerLog::Answer> answers = AnswerLog::readAll(connection);
     QHash<qint64, QString> texts;
     for (const StoredQuestion& question : QuestionBankStore::readAll(connection))
         texts.insert(question.id, question.text);
+    // A deleted question's answers no longer count, neither for it nor for the attempts' scores.
+    QVector<AnswerLog::Answer> answers = AnswerLog::readAll(connection);
+    answers.removeIf([&texts](const AnswerLog::Answer& answer) { return !texts.contains(answer.questionId); });
     m_attempts = QuestionStatistics::countAttempts(answers);
     m_answers = int(answers.size());
     setRows(QuestionStatistics::compute(answers), texts);

@@ -7,6 +7,7 @@
 #include "admin/SettingsPassword.h"
 #include "admin/StatisticsModel.h"
 #include "admin/TForm4.h"
+#include "data/AnswerLog.h"
 #include "data/CourseData.h"
 #include "data/Query.h"
 #include "data/Statements.h"
@@ -393,6 +394,8 @@ void TForm2::Button1Click()
 }
 
 // The old window deleted every result without a word; a misclick cost a term's results.
+// The answers behind the results go with them, or the statistics would go on counting
+// attempts the teacher removed.
 void TForm2::Button2Click()
 {
     ErrorReport::guard([&] {
@@ -400,13 +403,20 @@ void TForm2::Button2Click()
         if (!dialogs.askYesNo(QStringLiteral("Удалить все результаты контрольного теста?"), Dialogs::applicationTitle(),
                               Dialogs::Icon::None))
             return;
-        if (ResultsExport::hasTimedResults(connection())
+        AnswerLog::ensureTable(connection());
+        Query answers(connection());  // the shared query keeps what the results grid shows
+        answers.setSql(Statements::countAnswers());
+        answers.open();
+        const bool anyAnswers = answers.fieldAsInteger(QStringLiteral("m")) > 0;
+        if ((anyAnswers || ResultsExport::hasTimedResults(connection()))
             && dialogs.askYesNo(QStringLiteral("Сохранить результаты в файл перед удалением?"),
                                 Dialogs::applicationTitle(), Dialogs::Icon::None)
             && !ResultsExport::exportTimedResults(connection()))
             return;
         Query& q = query();
         q.setSql(Statements::deleteAllResults());
+        q.execSql();
+        q.setSql(Statements::deleteAllAnswers());
         q.execSql();
     });
 }

@@ -189,4 +189,14 @@ QString toEngineDialect(const QString& sql)
     return result;
 }
 
+QString deleteAllAnswers()
+{
+    return QStringLiteral("delete * from otvety");
+}
+
+QString countAnswers()
+{
+    return QStringLiteral("select count(*) as m from otvety");
+}
+
 } // namespace Statements

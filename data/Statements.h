@@ -44,6 +44,10 @@ QString selectKeyByParameter();                                        // open, 
 QString insertTimedResult(const QString& fio, const QString& gruppa, const QString& procent,
                           const QString& started, const QString& finished); // execute
 
+// The timed test's answer log (settings window): cleared together with the results.
+QString deleteAllAnswers();                                            // execute
+QString countAnswers();                                                // open, column "m"
+
 // Jet forms the program's statements are written in, turned into SQLite's:
 // "DELETE * FROM" becomes "DELETE FROM" (brackets are native).
 QString toEngineDialect(const QString& sql);

@@ -83,7 +83,8 @@ TEST(AikenFormat, RefusesWithLineNumberAndReason)
         {"two right answers apart", "Q?\nA. 1\nB. 2\nANSWER: A, B\n", 1, "больше одного правильного", 0},
         {"two right answers together", "Q?\nA. 1\nB. 2\nANSWER: AB\n", 1, "больше одного правильного", 0},
         {"a letter with no option", "Q?\nA. 1\nB. 2\nANSWER: D\n", 4, "такого варианта нет", 0},
-        {"a Cyrillic answer letter", "Q?\nA. 1\nB. 2\nANSWER: А\n", 4, "латинская", 0},
+        // А, В, С, Е pass for their Latin twins; a letter with no twin does not.
+        {"a Cyrillic answer letter", "Q?\nA. 1\nB. 2\nANSWER: Б\n", 4, "латинская", 0},
         {"options out of order", "Q?\nA. 1\nC. 2\nANSWER: A\n", 3, "не по порядку", 0},
         {"an empty option", "Q?\nA. 1\nB.\nANSWER: A\n", 3, "пустой вариант", 0},
         {"one option only", "Q?\nA. 1\nANSWER: A\n", 1, "меньше двух", 0},
@@ -120,4 +121,39 @@ TEST(AikenFormat, WritesWhatItReadsAndSkipsWhatItCannotCarry)
         skipped << s.id;
     EXPECT_EQ(skipped, (QVector<qint64>{2, 3, 4, 5}));
     EXPECT_TRUE(result.skipped.at(2).reason.contains(QStringLiteral("ключ «C»")));
+}
+
+// Files other systems write: no space after the letter, a blank line before ANSWER,
+// option letters typed on a Russian keyboard.
+TEST(AikenFormat, ReadsFilesAsOtherSystemsWriteThem)
+{
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* options;  // joined by "|"
+        const char* key;
+        const char* notes;    // joined by "|"
+    };
+    const Row rows[] = {
+        {"no space after the letter", "Q?\nA)да\nB.нет\nANSWER: B", "да|нет", "B", ""},
+        {"blank lines before ANSWER", "Q?\nA. да\nB. нет\n\n\nANSWER: A", "да|нет", "A", ""},
+        {"Cyrillic look-alike letters", "Q?\nА. да\nВ) нет\nС. может\nANSWER: С",
+         "да|нет|может", "C", "русская буква «А» прочитана как латинская «A»|русская буква «В» прочитана как латинская «B»|"
+                              "русская буква «С» прочитана как латинская «C»"},
+        {"an HTML question text", "[html]<p>Что &laquo;это&raquo;?</p>\nA. <b>x</b>\nB. y\nANSWER: A", "x|y", "A",
+         "убрана метка [html]|HTML превращён в текст"},
+    };
+    for (const Row& row : rows) {
+        const ImportResult result = AikenFormat::parse(QString::fromUtf8(row.text));
+        ASSERT_EQ(result.questions.size(), 1) << row.name << ": " << result.issues.value(0).reason.toStdString();
+        EXPECT_TRUE(result.issues.isEmpty()) << row.name;
+        const BankQuestion& q = result.questions.front();
+        EXPECT_EQ(q.options.join(u'|'), QString::fromUtf8(row.options)) << row.name;
+        EXPECT_EQ(q.key(), QString::fromUtf8(row.key)) << row.name;
+        EXPECT_EQ(q.notes.join(u'|'), QString::fromUtf8(row.notes)) << row.name;
+    }
+    // A blank line still ends a question that has no ANSWER line.
+    const ImportResult apart = AikenFormat::parse(QStringLiteral("Q?\nA. 1\nB. 2\n\nNext?\nA. y\nB. n\nANSWER: B"));
+    EXPECT_EQ(apart.questions.size(), 1);
+    EXPECT_EQ(apart.issues.size(), 1);
 }

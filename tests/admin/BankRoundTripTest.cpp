@@ -1,5 +1,6 @@
 #include "admin/AikenFormat.h"
 #include "admin/GiftFormat.h"
+#include "admin/MoodleXmlFormat.h"
 #include "admin/QuestionFile.h"
 #include "common/TestDatabase.h"
 #include "data/Connection.h"
@@ -49,7 +50,9 @@ TEST(BankRoundTrip, SampleBankSurvivesExportAndImport)
         const char* fileName;
         ExportResult (*write)(const QVector<StoredQuestion>&);
     };
-    const Format formats[] = {{"Aiken", "bank.txt", AikenFormat::write}, {"GIFT", "bank.gift", GiftFormat::write}};
+    const Format formats[] = {{"Aiken", "bank.txt", AikenFormat::write},
+                              {"GIFT", "bank.gift", GiftFormat::write},
+                              {"Moodle XML", "bank.xml", MoodleXmlFormat::write}};
     for (const Format& format : formats) {
         const ExportResult exported = format.write(bank);
         EXPECT_EQ(exported.written, bank.size()) << format.name;
@@ -91,4 +94,38 @@ TEST(BankRoundTrip, StoredTextIsTakenApartOnlyWhenItEndsInOptions)
     for (const Row& row : rows)
         EXPECT_EQ(BankQuestion::fromStored(QString::fromUtf8(row.text), QString::fromUtf8(row.key)).has_value(), row.ok)
             << row.name;
+}
+
+// Questions whose text looks like another format's markup come back as they were, through
+// the format detection a teacher's file goes through; a GIFT file is saved as ".txt" too.
+TEST(BankRoundTrip, QuestionsThatLookLikeMarkupComeBackUnchanged)
+{
+    const QVector<StoredQuestion> bank = {
+        {1, QStringLiteral("Что делает p->x?\nA) обращается к полю\nB) p-->x"), QStringLiteral("A")},
+        {2, QStringLiteral("Комментарий <!-- x --> и <b>тег</b> в HTML\nA) <br>\nB) &amp;"), QStringLiteral("B")},
+        {3, QStringLiteral("[html] в начале\nA) [plain]\nB) x"), QStringLiteral("A")},
+        {4, QStringLiteral("Текст {со скобками} и = ~ # знаками\nA) {x}\nB) y=z"), QStringLiteral("B")},
+        {5, QStringLiteral("Answer: это строка текста\nA) x\nB) y"), QStringLiteral("A")},
+    };
+    struct Format {
+        const char* name;
+        const char* fileName;
+        ExportResult (*write)(const QVector<StoredQuestion>&);
+        int written;  // Aiken cannot carry a text line that reads as its ANSWER line
+    };
+    const Format formats[] = {{"Aiken", "bank.txt", AikenFormat::write, 4},
+                              {"GIFT", "bank.txt", GiftFormat::write, 5},
+                              {"Moodle XML", "bank.xml", MoodleXmlFormat::write, 5}};
+    for (const Format& format : formats) {
+        const ExportResult exported = format.write(bank);
+        ASSERT_EQ(exported.written, format.written) << format.name;
+        const QuestionFile::Parsed parsed = QuestionFile::parse(QString::fromLatin1(format.fileName), exported.text.toUtf8());
+        EXPECT_EQ(QuestionFile::formatName(parsed.format), QString::fromLatin1(format.name));
+        EXPECT_TRUE(parsed.result.issues.isEmpty()) << format.name << ": " << parsed.result.issues.value(0).reason.toStdString();
+        ASSERT_EQ(parsed.result.questions.size(), format.written) << format.name;
+        for (int i = 0; i < format.written; ++i) {
+            EXPECT_EQ(parsed.result.questions.at(i).storedText(), bank.at(i).text) << format.name << " " << i;
+            EXPECT_EQ(parsed.result.questions.at(i).key(), bank.at(i).key) << format.name << " " << i;
+        }
+    }
 }

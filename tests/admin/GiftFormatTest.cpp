@@ -67,7 +67,8 @@ TEST(GiftFormat, RefusesWithLineNumberAndReason)
         {"six options", "\nQ {=1 ~2 ~3 ~4 ~5 ~6}", 2, "больше пяти"},
         {"no right answer", "Q {~1 ~2}", 1, "нет правильного"},
         {"two right answers", "Q {=1 =2 ~3}", 1, "больше одного правильного"},
-        {"one option only", "Q {=1}", 1, "меньше двух"},
+        // One "=" alone is a short-answer question, named as such.
+        {"one option only", "Q {=1}", 1, "кратким ответом"},
         {"no braces", "Просто текст", 1, "нет вариантов"},
         {"braces never closed", "Q\n{=1\n~2", 2, "не закрыта"},
         {"a brace inside the options", "Q {=1 {~2}", 1, "лишняя «{»"},
@@ -110,4 +111,83 @@ TEST(GiftFormat, WritesEscapedTextAndSkipsWhatItCannotCarry)
     const ImportResult back = GiftFormat::parse(result.text);
     ASSERT_EQ(back.questions.size(), 1);
     EXPECT_EQ(back.questions.front().storedText(), bank.front().text);
+}
+
+// Texts exported by web test systems, and the kinds of question they hold besides ours.
+TEST(GiftFormat, ReadsMarkedTextsAndArrowsInMultipleChoice)
+{
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* question;
+        const char* options;  // joined by "|"
+        const char* key;
+        const char* notes;    // joined by "|"
+    };
+    const Row rows[] = {
+        {"an HTML question, its options in the same format",
+         "::Q1::[html]<p>Что такое <b>ключ</b>?</p>{\n\t=<p>Поле</p>#<p>да</p>\n\t~Индекс &amp; ещё\n}",
+         "Что такое ключ?", "Поле|Индекс & ещё", "A", "убрана метка [html]|HTML превращён в текст"},
+        {"an option with its own marker", "Q {=[plain]<b> ~b}", "Q", "<b>|b", "A", "убрана метка [plain]"},
+        {"escaped characters inside HTML", "[html]a \\= b<br>c {=x ~y}", "a = b\nc", "x|y", "A",
+         "убрана метка [html]|HTML превращён в текст"},
+        {"a pointer in an option is code, not matching", "Код? {=p->x ~p.x}", "Код?", "p->x|p.x", "A", ""},
+        {"an HTML comment in feedback", "[html]Q {=a#<!-- x --> ~b#ok}", "Q", "a|b", "A", "убрана метка [html]"},
+        {"weights of 100 and 0 only say which is right", "Q {~%0%a ~%100%b}", "Q", "a|b", "B", ""},
+        {"a missing word before a full stop", "Текст {=а ~б}.", "Текст _____.", "а|б", "A", ""},
+        {"a missing word at the start", "{=Москва ~Минск} — столица России.", "_____ — столица России.", "Москва|Минск", "A", ""},
+    };
+    for (const Row& row : rows) {
+        const ImportResult result = GiftFormat::parse(QString::fromUtf8(row.text));
+        ASSERT_EQ(result.questions.size(), 1) << row.name << ": " << result.issues.value(0).reason.toStdString();
+        const BankQuestion& q = result.questions.front();
+        EXPECT_EQ(q.text, QString::fromUtf8(row.question)) << row.name;
+        EXPECT_EQ(q.options.join(u'|'), QString::fromUtf8(row.options)) << row.name;
+        EXPECT_EQ(q.key(), QString::fromUtf8(row.key)) << row.name;
+        EXPECT_EQ(q.notes.join(u'|'), QString::fromUtf8(row.notes)) << row.name;
+    }
+}
+
+TEST(GiftFormat, EachKindOfQuestionIsRefusedByItsOwnName)
+{
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* reason;
+    };
+    const Row rows[] = {
+        {"short answer with several accepted", "Столица? {=Москва =москва}", "кратким ответом"},
+        {"short answer with weights", "Столица? {=%100%Москва =%50%Мск}", "кратким ответом"},
+        {"true with feedback", "Земля круглая {TRUE#верно#неверно}", "верно/неверно"},
+        {"matching with arrows in every answer", "Пары {=a -> 1 =b -> 2 =c -> 3}", "соответствие"},
+        {"description", "Просто текст", "описание"},
+        {"essay", "Эссе {}", "эссе"},
+        {"numeric range", "Сколько? {#5:1}", "числовой"},
+        {"weighted answers", "Q {~%50%a ~%50%b ~%-100%c}", "весами"},
+    };
+    for (const Row& row : rows) {
+        const ImportResult result = GiftFormat::parse(QString::fromUtf8(row.text));
+        EXPECT_TRUE(result.questions.isEmpty()) << row.name;
+        ASSERT_EQ(result.issues.size(), 1) << row.name;
+        const QString reason = result.issues.front().reason;
+        EXPECT_TRUE(reason.contains(QString::fromUtf8(row.reason))) << row.name << ": " << reason.toStdString();
+        EXPECT_FALSE(reason.contains(QStringLiteral("больше одного"))) << row.name;
+    }
+}
+
+TEST(GiftFormat, WritesEmptyLinesAndMarkerLikeTextsSoTheyReadBack)
+{
+    const QVector<StoredQuestion> bank = {
+        {1, QStringLiteral("Абзац\n\nвторой\n\n\nтретий\nA) x\nB) y"), QStringLiteral("B")},
+        {2, QStringLiteral("[html] <b>не разметка</b>\nA) [moodle]a\nB) p->x"), QStringLiteral("A")},
+    };
+    const ExportResult result = GiftFormat::write(bank);
+    EXPECT_EQ(result.written, 2);
+    EXPECT_TRUE(result.skipped.isEmpty());
+    const ImportResult back = GiftFormat::parse(result.text);
+    ASSERT_EQ(back.questions.size(), 2) << back.issues.value(0).reason.toStdString();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(back.questions.at(i).storedText(), bank.at(i).text) << i;
+        EXPECT_EQ(back.questions.at(i).key(), bank.at(i).key) << i;
+    }
 }

@@ -1,5 +1,6 @@
 #include "admin/AikenFormat.h"
 #include "admin/GiftFormat.h"
+#include "admin/MoodleXmlFormat.h"
 #include "admin/QuestionFile.h"
 #include "common/FuzzRun.h"
 
@@ -12,7 +13,13 @@
 namespace {
 
 const char* const kAiken = "Вопрос один?\nA. да\nB. нет\nANSWER: A\n\nВопрос два\nA) x\nB) y\nC) z\nANSWER: C\n";
-const char* const kGift = "// c\n::T::Вопрос {=да ~нет#потому}\n\nДругой \\{\\} {\n~a\n=b\n~c\n}\n";
+const char* const kGift = "// c\n::T::Вопрос {=да ~нет#потому}\n\nДругой \\{\\} {\n~a\n=b\n~c\n}\n"
+                          "\n[html]<p>Три&nbsp;<img src=x></p>{=[plain]<b> ~p->x#<!-- -->}\n";
+const char* const kXml = "<?xml version=\"1.0\"?>\n<quiz><question type=\"category\"/>\n"
+                         "<question type=\"multichoice\"><questiontext format=\"html\"><text><![CDATA[<p>В&amp;<br>Г</p>]]></text>"
+                         "</questiontext><single>true</single>\n<answer fraction=\"100\"><text>&lt;i&gt;a</text></answer>\n"
+                         "<answer fraction=\"0\" format=\"plain_text\"><text>b</text></answer></question>\n"
+                         "<question type=\"shortanswer\"><answer fraction=\"100\"><text>c</text></answer></question></quiz>\n";
 
 // Whatever the text, what comes out can go into the bank as it is.
 void expectSound(const ImportResult& result, const QString& text)
@@ -38,7 +45,7 @@ void expectSound(const ImportResult& result, const QString& text)
 // Random edits that favour the characters both formats care about.
 QString mutate(QString text, std::mt19937& random)
 {
-    static const QString alphabet = QStringLiteral("{}=~#:\\/ \n\r\tABCDEF.)ANSWER%-> ёЯ");
+    static const QString alphabet = QStringLiteral("{}=~#:\\/ \n\r\tABCDEF.)ANSWER%-> ёЯ<>&;[]\"АВ");
     const int edits = 1 + int(random() % 6);
     for (int e = 0; e < edits; ++e) {
         const qsizetype at = text.isEmpty() ? 0 : qsizetype(random() % quint32(text.size() + 1));
@@ -62,6 +69,8 @@ TEST(ParserProperties, MutatedFilesNeverGiveABrokenQuestion)
         expectSound(AikenFormat::parse(aiken), aiken);
         const QString gift = mutate(QString::fromUtf8(kGift), random);
         expectSound(GiftFormat::parse(gift), gift);
+        const QString xml = mutate(QString::fromUtf8(kXml), random);
+        expectSound(MoodleXmlFormat::parse(xml), xml);
         if (HasFatalFailure())
             return;
     }
@@ -85,7 +94,7 @@ TEST(ParserProperties, DamagedQuestionFilesAreReadWithoutHarm)
 {
     const QDir dir(QStringLiteral(VESTRON_SOURCE_DIR "/tests/corpus/import"));
     const QStringList names = dir.entryList(QDir::Files, QDir::Name);
-    ASSERT_GE(names.size(), 5);
+    ASSERT_GE(names.size(), 6);
     QList<QByteArray> seeds;
     for (const QString& name : names) {
         seeds << FuzzRun::readFile(dir.filePath(name));
@@ -97,6 +106,9 @@ TEST(ParserProperties, DamagedQuestionFilesAreReadWithoutHarm)
         QByteArray("\nANSWER: "), QByteArray("\nE. "), QByteArray("{"), QByteArray("}"), QByteArray("="),
         QByteArray("~"), QByteArray("::"), QByteArray("\\"), QByteArray("\xEF\xBB\xBF"), QByteArray("\xFF\xFE"),
         QByteArray("\r\n"), QByteArray("\n\n"), QByteArray("//"), QByteArray("#"),
+        QByteArray("<"), QByteArray(">"), QByteArray("</text>"), QByteArray("<![CDATA["), QByteArray("]]>"),
+        QByteArray("&amp;"), QByteArray("fraction=\"100\""), QByteArray("<question type=\"multichoice\">"),
+        QByteArray("[html]"), QByteArray("<br>"), QByteArray("->"),
     };
     FuzzRun fuzz(4000, 2012);
     int questions = 0, issues = 0;

@@ -164,14 +164,41 @@ TEST_F(ResultsAndBackup, StatisticsRowOpensItsQuestion)
                         "('А', 'Г', 't1', 7, 'C', 0)"));
     showPage(4);
     auto* grid = control<QTableView>(form2.get(), "statisticsGrid");
-    ASSERT_EQ(grid->model()->rowCount(), 3);
+    // Question 7 is no longer in the bank: its answers are not counted.
+    ASSERT_EQ(grid->model()->rowCount(), 2);
     emit grid->doubleClicked(grid->model()->index(1, 0));
     settle();
     EXPECT_EQ(control<QTabWidget>(form2.get(), "PageControl1")->currentIndex(), 1);
     EXPECT_EQ(control<QPlainTextEdit>(form2.get(), "Memo1")->toPlainText(), QStringLiteral("Второй"));
 
-    // A question deleted since it was answered is said to be gone.
+    // A question deleted while the grid was on screen is said to be gone.
     showPage(4);
-    emit grid->doubleClicked(grid->model()->index(2, 0));
-    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Вопроса №7 в банке больше нет.")});
+    exec(QStringLiteral("DELETE FROM questions WHERE id = 2"));
+    emit grid->doubleClicked(grid->model()->index(1, 0));
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Вопроса №2 в банке больше нет.")});
+}
+
+// Clearing the results clears the answers they came from, and a deleted question's answers
+// weigh neither on its row nor on the attempts' scores.
+TEST_F(ResultsAndBackup, StatisticsFollowTheResults)
+{
+    exec(QStringLiteral("INSERT INTO questions VALUES (1, 'Первый'), (2, 'Второй'); "
+                        "INSERT INTO otvety VALUES ('А', 'Г', 't1', 1, 'A', 0), ('А', 'Г', 't1', 9, 'B', 1), "
+                        "('А', 'Г', 't1', 8, 'B', 1), ('Б', 'Г', 't2', 1, 'A', 1), ('Б', 'Г', 't2', 2, 'C', 0)"));
+    showPage(4);
+    EXPECT_EQ(control<QLabel>(form2.get(), "statisticsSummary")->text(),
+              QStringLiteral("Попыток: 2, ответов: 3, вопросов: 2, из них стоит проверить: 1."));
+    // Counting the deleted questions, А (two right) would rank above Б and turn q1's index negative.
+    QAbstractItemModel* model = control<QTableView>(form2.get(), "statisticsGrid")->model();
+    EXPECT_EQ(model->index(0, 3).data().toString(), QStringLiteral("1,00"));
+
+    // Only answers, no results: clearing still offers to save first, then both go.
+    showPage(2);
+    dialogs.clear();
+    dialogs.yesNoAnswers = {true, false};
+    clickButton("Button2");
+    EXPECT_EQ(dialogs.boxes.size(), 2);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM otvety")).toLongLong(), 0);
+    showPage(4);
+    EXPECT_EQ(model->rowCount(), 0);
 }
