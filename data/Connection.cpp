@@ -5,29 +5,21 @@
 #include "data/SqlStatement.h"
 
 #include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 
 namespace {
 
-// WAL needs shared memory that network file systems do not give reliably.
-bool isLocalFile(const QString& path)
+// The header's read and write versions are 2 in a file left in WAL mode.
+bool isWalFile(const QString& path)
 {
-    struct statfs info {};
-    if (statfs(QFile::encodeName(path).constData(), &info) != 0)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    switch (static_cast<unsigned long>(info.f_type)) {
-    case 0x6969UL:     // NFS
-    case 0x517BUL:     // SMB
-    case 0xFF534D42UL: // CIFS
-    case 0xFE534D42UL: // SMB2
-    case 0x65735546UL: // FUSE
-        return false;
-    default:
-        return true;
-    }
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && header.at(18) == 2 && header.at(19) == 2;
 }
 
 } // namespace
@@ -60,8 +52,7 @@ void Connection::open()
     requireFirstFile();
 
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db,
-                                   SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = openEngine(&db);
     if (rc != SQLITE_OK) {
         const QString message = EngineFault::describe(db ? sqlite3_extended_errcode(db) : rc,
                                                       QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
@@ -76,15 +67,43 @@ void Connection::open()
         sqlite3_close_v2(db);
         throw;
     }
-    if (isLocalFile(m_path)) {
-        try {
-            SqlStatement(db, QStringLiteral("PRAGMA journal_mode=WAL")).run();
-        } catch (const DataError&) {
-            // The default journal works too; only concurrency is poorer.
-        }
-    }
+    chooseJournal(db);
     m_db = db;
     rememberFile();
+}
+
+// A file in WAL mode cannot even be read by a user who may not create its -shm file
+// beside it; only an earlier version leaves one (see chooseJournal). Such a user may
+// change nothing here anyway, so the file is read as it stands.
+int Connection::openEngine(sqlite3** db) const
+{
+    const QByteArray file = QFile::encodeName(m_path);
+    const QFileInfo info(m_path);
+    if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable()) {
+        if (isWalFile(m_path)) {
+            const QByteArray uri = "file:" + QUrl::fromLocalFile(m_path).path(QUrl::FullyEncoded).toUtf8()
+                + "?immutable=1";
+            return sqlite3_open_v2(uri.constData(), db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        }
+    }
+    return sqlite3_open_v2(file.constData(), db, SQLITE_OPEN_READWRITE, nullptr);
+}
+
+// The rollback journal, deliberately, not WAL: every commit a user is told about is then
+// in dbase.sqlite itself, so a copy of that one file is the whole course, and a folder
+// nobody may write to can still be read (WAL needs a -shm file beside the database even
+// for reading). Writes are rare here (a registration, a result, a setting), so WAL's
+// readers-beside-a-writer gain is not worth it; the busy timeout covers the short waits.
+// Switching also turns a file an earlier version left in WAL mode back.
+void Connection::chooseJournal(sqlite3* db)
+{
+    if (sqlite3_db_readonly(db, "main") == 1)
+        return;
+    try {
+        SqlStatement(db, QStringLiteral("PRAGMA journal_mode=DELETE")).run();
+    } catch (const DataError&) {
+        // Another program holds the file in WAL mode; the next start switches it.
+    }
 }
 
 // Writing on would go into a file nobody can reach any more. The engine leaves the old

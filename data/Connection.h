@@ -36,6 +36,8 @@ public:
     sqlite3* handle() const { return m_db; }
 
 private:
+    int openEngine(sqlite3** db) const;
+    static void chooseJournal(sqlite3* db);
     void requireFileInPlace();
     void abandonFile();
     void requireFirstFile();

@@ -1,9 +1,11 @@
 #include "data/CourseIndex.h"
 
 #include "data/DataError.h"
+#include "data/EngineFault.h"
 #include "data/HtmlText.h"
 #include "data/SearchWords.h"
 #include "data/SqlStatement.h"
+#include "data/Transaction.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -17,8 +19,12 @@
 
 namespace {
 
-// Raised whenever the tables below change; an index of another version is rebuilt.
-constexpr int kSchemaVersion = 1;
+// Raised whenever the tables or what they hold change; an index of another version is
+// rebuilt.
+constexpr int kSchemaVersion = 2;
+// The text kept for snippets is cut here, so a huge document costs a search no more than
+// a long lecture does; all of it is still indexed.
+constexpr qsizetype kSnippetSource = 200000;
 // The title weighs more than the body when the results are ranked.
 constexpr double kTitleWeight = 8.0;
 
@@ -27,7 +33,18 @@ CREATE TABLE files (path TEXT PRIMARY KEY, modified INTEGER NOT NULL, size INTEG
                     readable INTEGER NOT NULL);
 CREATE TABLE texts (id INTEGER PRIMARY KEY, path TEXT NOT NULL, title TEXT NOT NULL, body TEXT NOT NULL);
 CREATE VIRTUAL TABLE words USING fts5(title, body, content='');
+CREATE TABLE lexicon (word TEXT PRIMARY KEY, uses INTEGER NOT NULL) WITHOUT ROWID;
 )sql";
+
+// Each table answers and the engine finds the file sound; any failure means a rebuild.
+const char* const kChecks[] = {
+    "PRAGMA quick_check",
+    "SELECT count(*) FROM files",
+    "SELECT count(*) FROM texts",
+    "SELECT count(*) FROM lexicon",
+    "SELECT rowid FROM words WHERE words MATCH 'a' LIMIT 1",
+    "INSERT INTO words(words, rank) VALUES('integrity-check', 0)",
+};
 
 struct FileStamp {
     qint64 modified = 0;
@@ -52,18 +69,31 @@ void CourseIndex::Closer::operator()(sqlite3* db) const
 CourseIndex::CourseIndex(const QString& indexFile)
 {
     open(indexFile);
-    if (!m_db || !prepareSchema()) {
-        // A damaged file is removed and made afresh; failing that, memory.
-        m_db.reset();
-        if (!indexFile.isEmpty())
-            QFile::remove(indexFile);
-        open(indexFile);
-        if (!m_db || !prepareSchema()) {
-            m_db.reset();
-            open(QString());
-            prepareSchema();
-        }
+    if (!m_db || !prepareSchema())
+        remake(indexFile);
+}
+
+// A damaged file is removed and made afresh; failing that, memory.
+void CourseIndex::remake(const QString& indexFile)
+{
+    m_db.reset();
+    if (!indexFile.isEmpty()) {
+        QFile::remove(indexFile);
+        QFile::remove(indexFile + QStringLiteral("-journal"));
+        QFile::remove(indexFile + QStringLiteral("-wal"));
+        QFile::remove(indexFile + QStringLiteral("-shm"));
     }
+    open(indexFile);
+    if (!m_db || !prepareSchema()) {
+        m_db.reset();
+        open(QString());
+        prepareSchema();
+    }
+}
+
+void CourseIndex::remake()
+{
+    remake(m_file);
 }
 
 CourseIndex::~CourseIndex() = default;
@@ -99,20 +129,36 @@ void CourseIndex::open(const QString& file)
 bool CourseIndex::prepareSchema()
 {
     try {
-        SqlStatement version(m_db.get(), QStringLiteral("PRAGMA user_version"));
-        version.step();
-        if (version.value(0).toInt() == kSchemaVersion)
-            return true;
-        exec("BEGIN IMMEDIATE");
-        exec("DROP TABLE IF EXISTS words; DROP TABLE IF EXISTS texts; DROP TABLE IF EXISTS files;");
+        if (storedVersion() == kSchemaVersion)
+            return isSound();
+        Transaction transaction(m_db.get());
+        exec("DROP TABLE IF EXISTS words; DROP TABLE IF EXISTS texts; DROP TABLE IF EXISTS files;"
+             "DROP TABLE IF EXISTS lexicon;");
         exec(kSchema);
         exec(QByteArray("PRAGMA user_version = " + QByteArray::number(kSchemaVersion)).constData());
-        exec("COMMIT");
+        transaction.commit();
         return true;
     } catch (const DataError&) {
-        sqlite3_exec(m_db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
         return false;
     }
+}
+
+int CourseIndex::storedVersion() const
+{
+    SqlStatement version(m_db.get(), QStringLiteral("PRAGMA user_version"));
+    version.step();
+    return version.value(0).toInt();
+}
+
+bool CourseIndex::isSound() const
+{
+    for (const char* check : kChecks) {
+        SqlStatement statement(m_db.get(), QString::fromLatin1(check));
+        const bool row = statement.step();
+        if (QByteArray(check).startsWith("PRAGMA") && (!row || statement.value(0).toString() != u"ok"))
+            return false;
+    }
+    return true;
 }
 
 void CourseIndex::exec(const char* sql) const
@@ -121,7 +167,7 @@ void CourseIndex::exec(const char* sql) const
     if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, &message) != SQLITE_OK) {
         const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(m_db.get()));
         sqlite3_free(message);
-        throw DataError(text);
+        throw DataError(EngineFault::describe(sqlite3_extended_errcode(m_db.get()), text));
     }
 }
 
@@ -158,9 +204,11 @@ bool CourseIndex::upToDate(const Scan& found) const
 
 void CourseIndex::rebuild(const QString& programFolder, const Scan& found)
 {
-    exec("BEGIN IMMEDIATE");
-    try {
-        exec("DELETE FROM files; DELETE FROM texts; INSERT INTO words(words) VALUES('delete-all');");
+    Transaction transaction(m_db.get());
+    {
+        exec("DELETE FROM files; DELETE FROM texts; DELETE FROM lexicon;"
+             "INSERT INTO words(words) VALUES('delete-all');");
+        QHash<QString, qint64> lexicon;
         QStringList paths = found.files.keys();
         paths.sort();
         qint64 id = 0;
@@ -175,28 +223,38 @@ void CourseIndex::rebuild(const QString& programFolder, const Scan& found)
             addFile.bind(4, readable ? 1 : 0);
             addFile.run();
             if (readable)
-                addDocument(++id, path, HtmlText::fromBytes(file.readAll()));
+                addDocument(++id, path, HtmlText::fromBytes(file.readAll()), lexicon);
         }
-        exec("COMMIT");
-    } catch (const DataError&) {
-        sqlite3_exec(m_db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
+        storeLexicon(lexicon);
+    }
+    transaction.commit();
+}
+
+void CourseIndex::storeLexicon(const QHash<QString, qint64>& lexicon)
+{
+    for (auto it = lexicon.cbegin(); it != lexicon.cend(); ++it) {
+        SqlStatement add(m_db.get(), QStringLiteral("INSERT INTO lexicon VALUES (?, ?)"));
+        add.bind(1, it.key());
+        add.bind(2, it.value());
+        add.run();
     }
 }
 
-void CourseIndex::addDocument(qint64 id, const QString& path, const HtmlText& text)
+void CourseIndex::addDocument(qint64 id, const QString& path, const HtmlText& text, QHash<QString, qint64>& lexicon)
 {
+    for (const QString& word : SearchWords::words(text.title + u' ' + text.body))
+        ++lexicon[word];
     const QString title = text.title.isEmpty() ? QFileInfo(path).fileName() : text.title;
     SqlStatement addText(m_db.get(), QStringLiteral("INSERT INTO texts VALUES (?, ?, ?, ?)"));
     addText.bind(1, id);
     addText.bind(2, path);
     addText.bind(3, title);
-    addText.bind(4, text.body);
+    addText.bind(4, text.body.left(kSnippetSource));
     addText.run();
     SqlStatement addWords(m_db.get(), QStringLiteral("INSERT INTO words (rowid, title, body) VALUES (?, ?, ?)"));
     addWords.bind(1, id);
-    addWords.bind(2, SearchWords::fold(title));
-    addWords.bind(3, SearchWords::fold(text.body));
+    addWords.bind(2, SearchWords::indexText(title));
+    addWords.bind(3, SearchWords::indexText(text.body));
     addWords.run();
 }
 
@@ -253,4 +311,63 @@ QVector<CourseIndex::Hit> CourseIndex::search(const QString& typed, int limit) c
         hits.push_back({query.value(0).toString(), query.value(1).toString(), SearchSnippet::around(body, stems)});
     }
     return hits;
+}
+
+namespace {
+
+constexpr qsizetype kShortestGuess = 4;
+
+// One edit apart: a letter left out, added, changed, or two neighbours swapped.
+bool oneEditApart(QStringView a, QStringView b)
+{
+    if (a.size() > b.size())
+        std::swap(a, b);
+    if (b.size() - a.size() > 1)
+        return false;
+    qsizetype i = 0;
+    while (i < a.size() && a[i] == b[i])
+        ++i;
+    if (i == a.size())
+        return a.size() != b.size();
+    if (a.size() == b.size()) {
+        const bool changed = a.sliced(i + 1) == b.sliced(i + 1);
+        const bool swapped = i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] && a.sliced(i + 2) == b.sliced(i + 2);
+        return changed || swapped;
+    }
+    return a.sliced(i) == b.sliced(i + 1);
+}
+
+} // namespace
+
+QString CourseIndex::suggestion(const QString& typed) const
+{
+    if (!m_db)
+        return QString();
+    const QStringList words = SearchWords::words(typed);
+    QStringList offered;
+    bool changed = false;
+    for (const QString& word : words) {
+        // A short word is one edit from too many others to guess which was meant.
+        const QString better = word.size() >= kShortestGuess ? nearestWord(word) : QString();
+        changed = changed || !better.isEmpty();
+        offered << (better.isEmpty() ? word : better);
+    }
+    return changed ? offered.join(u' ') : QString();
+}
+
+// Empty when the index knows the word itself or nothing near it.
+QString CourseIndex::nearestWord(const QString& word) const
+{
+    SqlStatement candidates(m_db.get(), QStringLiteral(
+        "SELECT word FROM lexicon WHERE length(word) BETWEEN ?1 - 1 AND ?1 + 1 ORDER BY uses DESC, word"));
+    candidates.bind(1, word.size());
+    QString best;
+    while (candidates.step()) {
+        const QString candidate = candidates.value(0).toString();
+        if (candidate == word)
+            return QString();
+        if (best.isEmpty() && oneEditApart(candidate, word))
+            best = candidate;
+    }
+    return best;
 }

@@ -2,6 +2,7 @@
 
 #include "data/SearchSnippet.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -13,8 +14,9 @@ struct sqlite3;
 
 // The full-text index of the course's HTML documents (everything under the program
 // folder's text/), kept in an SQLite file of its own. Words are indexed folded (case and
-// "ё" do not count) and looked up by the prefix of their stem; the documents' own texts
-// are kept beside the index for the snippets.
+// "ё" do not count) by their Snowball stems and looked up as SearchWords::matches() says;
+// the documents' own texts are kept beside the index for the snippets, and the words they
+// use for spelling suggestions.
 class CourseIndex
 {
 public:
@@ -48,6 +50,15 @@ public:
     // Throws DataError on an engine failure.
     QVector<Hit> search(const QString& typed, int limit = 50) const;
 
+    // Throws the index away and makes it afresh, empty (refresh() fills it again): what
+    // a search that failed on a damaged index does.
+    void remake();
+
+    // The word of the index within one edit (a letter left out, added, changed, or two
+    // swapped) of each typed word the index does not know, the most used one; the typed
+    // text with those words replaced, or empty when there is nothing to offer.
+    QString suggestion(const QString& typed) const;
+
     // The index file in use; empty when the index lives in memory.
     const QString& fileName() const { return m_file; }
 
@@ -62,11 +73,16 @@ private:
     };
 
     void open(const QString& file);
+    void remake(const QString& indexFile);
     bool prepareSchema();
+    int storedVersion() const;
+    bool isSound() const;
+    QString nearestWord(const QString& word) const;
+    void storeLexicon(const QHash<QString, qint64>& lexicon);
     Scan scan(const QString& programFolder) const;
     bool upToDate(const Scan& found) const;
     void rebuild(const QString& programFolder, const Scan& found);
-    void addDocument(qint64 id, const QString& path, const HtmlText& text);
+    void addDocument(qint64 id, const QString& path, const HtmlText& text, QHash<QString, qint64>& lexicon);
     int documentCount() const;
     void exec(const char* sql) const;
 

@@ -29,16 +29,44 @@ QString explanation(int extendedCode)
         return QStringLiteral("Файл базы данных повреждён или не является базой данных учебника");
     case SQLITE_CANTOPEN:
         return QStringLiteral("Файл базы данных не удаётся открыть");
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("Такая запись уже есть или нарушает правила базы данных: изменения не сохранены");
+    case SQLITE_NOMEM:
+        return QStringLiteral("Не хватает памяти для работы с базой данных: действие не выполнено");
+    case SQLITE_TOOBIG:
+        return QStringLiteral("Текст или файл слишком велик для базы данных: изменения не сохранены");
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("Нет прав на это действие с базой данных: действие не выполнено");
+    case SQLITE_INTERRUPT:
+    case SQLITE_ABORT:
+        return QStringLiteral("Действие с базой данных прервано: изменения не сохранены");
+    case SQLITE_SCHEMA:
+    case SQLITE_MISMATCH:
+    case SQLITE_PROTOCOL:
+    case SQLITE_NOLFS:
+        return QStringLiteral("Ошибка базы данных: действие не выполнено");
     default:
         return QString();
     }
+}
+
+// A course file from elsewhere (an old copy, another program's) lacks what the program
+// reads: the student is told so in Russian.
+QString missingPart(const QString& engineMessage)
+{
+    if (engineMessage.startsWith(QLatin1String("no such table")) || engineMessage.startsWith(QLatin1String("no such column")))
+        return QStringLiteral("В файле базы данных нет таблицы или поля, нужных учебнику");
+    return QString();
 }
 
 } // namespace
 
 QString describe(int extendedCode, const QString& engineMessage)
 {
-    const QString text = explanation(extendedCode);
+    QString text = explanation(extendedCode);
+    if (text.isEmpty())
+        text = missingPart(engineMessage);
     if (text.isEmpty())
         return engineMessage;
     return QStringLiteral("%1 (%2)").arg(text, engineMessage);

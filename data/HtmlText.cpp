@@ -95,6 +95,9 @@ bool breaksWords(const QString& tag)
     return blocks.contains(tag);
 }
 
+// Longer titles are cut: a result row shows one line of it.
+constexpr qsizetype kTitleLength = 200;
+
 // Reads one document; every index it uses is checked against the text's size.
 class Reader
 {
@@ -112,7 +115,7 @@ public:
             else
                 appendRun();
         }
-        return {simplified(m_title), simplified(m_body)};
+        return cutTitle(simplified(m_title), simplified(m_body));
     }
 
 private:
@@ -151,10 +154,14 @@ private:
         const QString tag = m_html.mid(nameStart, nameEnd - nameStart).toLower();
         m_at = nameEnd;
         skipPast(u">");
+        // A title ends at the first tag whatever it is, so one never closed cannot swallow
+        // the document.
+        const bool endsTitle = m_inTitle;
+        m_inTitle = false;
         if (closing) {
-            if (tag == u"title")
-                m_inTitle = false;
-            else if (breaksWords(tag))
+            if (tag == u"title" && endsTitle)
+                return;
+            if (breaksWords(tag))
                 m_body += u' ';
             return;
         }
@@ -217,9 +224,33 @@ private:
         m_at = end;
     }
 
+    // A title is one line: what follows its line end is body.
     void appendText(QStringView text)
     {
-        (m_inTitle ? m_title : m_body) += text;
+        if (!m_inTitle) {
+            m_body += text;
+            return;
+        }
+        qsizetype lineEnd = 0;
+        while (lineEnd < text.size() && text[lineEnd] != u'\n' && text[lineEnd] != u'\r')
+            ++lineEnd;
+        m_title += text.first(lineEnd);
+        if (lineEnd < text.size()) {
+            m_inTitle = false;
+            m_body += u' ';
+            m_body += text.sliced(lineEnd);
+        }
+    }
+
+    // What is cut off a long title (at a space where there is one) stays searchable.
+    static HtmlText cutTitle(const QString& title, const QString& body)
+    {
+        if (title.size() <= kTitleLength)
+            return {title, body};
+        qsizetype cut = title.lastIndexOf(u' ', kTitleLength);
+        if (cut <= 0)
+            cut = kTitleLength;
+        return {title.left(cut), simplified(title.mid(cut) + u' ' + body)};
     }
 
     static QString simplified(const QString& text)

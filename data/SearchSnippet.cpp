@@ -1,6 +1,7 @@
 #include "data/SearchSnippet.h"
 
 #include "data/SearchWords.h"
+#include "data/WordStemmer.h"
 
 namespace {
 
@@ -8,7 +9,7 @@ const QChar kEllipsis(0x2026);
 
 bool isWordChar(const QString& text, qsizetype at)
 {
-    return at >= 0 && at < text.size() && text[at].isLetterOrNumber();
+    return at >= 0 && at < text.size() && SearchWords::isWordChar(text[at]);
 }
 
 qsizetype wordEnd(const QString& text, qsizetype at)
@@ -18,22 +19,41 @@ qsizetype wordEnd(const QString& text, qsizetype at)
     return at;
 }
 
-// Words of the folded text that begin with one of the stems, from `from` to `to`.
-QVector<SearchSnippet::Mark> foundWords(const QString& folded, const QStringList& stems, qsizetype from, qsizetype to)
+// Stemming is the costly part: only a word that begins as a stem does (all but the stem's
+// last letter, which the English rules may change) is stemmed.
+bool isFound(const WordStemmer& stemmer, const QString& word, const QStringList& stems)
 {
+    for (const QString& stem : stems) {
+        const QStringView start = QStringView(stem).first(std::max<qsizetype>(1, stem.size() - 1));
+        if (word.startsWith(start) && SearchWords::matches(stemmer.stem(word), stem))
+            return true;
+    }
+    return false;
+}
+
+// The words of the body found by the stems, with their positions.
+QVector<SearchSnippet::Mark> foundWords(const QString& body, const QStringList& stems, QStringList& words)
+{
+    const WordStemmer stemmer;
+    QString firstLetters;
+    for (const QString& stem : stems)
+        firstLetters += stem.left(1);
     QVector<SearchSnippet::Mark> marks;
-    for (qsizetype at = from; at < to;) {
-        if (!isWordChar(folded, at) || isWordChar(folded, at - 1)) {
+    for (qsizetype at = 0; at < body.size();) {
+        if (!isWordChar(body, at) || body[at].isMark()) {
             ++at;
             continue;
         }
-        const qsizetype end = wordEnd(folded, at);
-        const QStringView word = QStringView(folded).mid(at, end - at);
-        for (const QString& stem : stems) {
-            if (!stem.isEmpty() && word.startsWith(stem)) {
-                marks.push_back({at, end - at});
-                break;
-            }
+        const qsizetype end = wordEnd(body, at);
+        if (!firstLetters.contains(SearchWords::fold(QStringView(body).mid(at, 1)))) {
+            at = end;
+            continue;
+        }
+        const QString word = SearchWords::word(QStringView(body).mid(at, end - at));
+        if (isFound(stemmer, word, stems)) {
+            marks.push_back({at, end - at});
+            if (!words.contains(word))
+                words << word;
         }
         at = end;
     }
@@ -52,8 +72,8 @@ qsizetype cutBefore(const QString& text, qsizetype at)
 
 SearchSnippet SearchSnippet::around(const QString& body, const QStringList& stems, qsizetype width)
 {
-    const QString folded = SearchWords::fold(body);
-    const QVector<Mark> all = foundWords(folded, stems, 0, folded.size());
+    SearchSnippet snippet;
+    const QVector<Mark> all = foundWords(body, stems, snippet.words);
     const qsizetype first = all.isEmpty() ? 0 : all.front().start;
 
     // A quarter of the piece before the first found word, the rest after it.
@@ -66,7 +86,6 @@ SearchSnippet SearchSnippet::around(const QString& body, const QStringList& stem
     while (end > start && body[end - 1].isSpace())
         --end;
 
-    SearchSnippet snippet;
     const qsizetype offset = (start > 0 ? 1 : 0) - start;
     snippet.text = (start > 0 ? QString(kEllipsis) : QString()) + body.mid(start, end - start)
         + (end < body.size() ? QString(kEllipsis) : QString());

@@ -16,9 +16,13 @@ struct SearchSnippet
 
     QString text;
     QVector<Mark> marks;
+    // Every word of the body that was found, once, as SearchWords::word() gives it: what
+    // the opened document highlights.
+    QStringList words;
 
-    // The piece of `body` around the first word that begins with one of the stems (folded,
-    // as SearchWords gives them), about `width` characters long, cut at word boundaries,
-    // with "…" where the text goes on. No such word: the beginning of the body, unmarked.
+    // The piece of `body` around the first word whose stem matches one of the stems (as
+    // SearchWords::matches() decides), about `width` characters long, cut at word
+    // boundaries, with "…" where the text goes on. No such word: the beginning of the
+    // body, unmarked.
     static SearchSnippet around(const QString& body, const QStringList& stems, qsizetype width = 200);
 };

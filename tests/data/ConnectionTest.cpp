@@ -8,7 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <thread>
@@ -21,14 +26,15 @@ QString journalMode(Connection& connection)
     return statement.step() ? statement.value(0).toString() : QString();
 }
 
-TEST(ConnectionTest, OpensAnExistingFileInWalMode)
+TEST(ConnectionTest, OpensAnExistingFileWithTheRollbackJournal)
 {
     TestDatabase db;
+    db.exec("PRAGMA journal_mode=WAL"); // as an earlier version left it
     Connection connection;
     connection.setDatabasePath(db.file());
     connection.open();
     ASSERT_TRUE(connection.isOpen());
-    EXPECT_EQ(journalMode(connection), QStringLiteral("wal"));
+    EXPECT_EQ(journalMode(connection), QStringLiteral("delete"));
     sqlite3* handle = connection.handle();
     connection.open();
     EXPECT_EQ(connection.handle(), handle) << "opening an open connection does nothing";
@@ -108,6 +114,113 @@ TEST(ConnectionTest, WaitsForAnotherWriterInsteadOfFailing)
     EXPECT_NO_THROW(query.execSql());
     other.join();
     EXPECT_EQ(db.scalar("SELECT group_concat(fio) FROM rezult").toString(), QStringLiteral("first,second"));
+}
+
+// A copy of dbase.sqlite alone, taken by hand right after a write the user was told of,
+// holds that write.
+TEST(ConnectionTest, AHandCopyOfTheFileHoldsEveryReportedWrite)
+{
+    TestDatabase db;
+    Connection connection;
+    connection.setDatabasePath(db.file());
+    Query query(connection);
+    query.setSql(QStringLiteral("select count(*) as n from rezult"));
+    query.open(); // a reader stays open beside the writes
+    const QString copy = db.folder() + QStringLiteral("copy.sqlite");
+    for (int i = 1; i <= 3; ++i) {
+        Query write(connection);
+        write.setSql(QStringLiteral("insert into rezult (fio) values ('%1')").arg(i));
+        write.execSql();
+        QFile::remove(copy);
+        ASSERT_TRUE(QFile::copy(db.file(), copy));
+        Connection copied;
+        copied.setDatabasePath(copy);
+        Query count(copied);
+        count.setSql(QStringLiteral("select count(*) as n from rezult"));
+        count.open();
+        EXPECT_EQ(count.fieldValue("n").toInt(), i) << "after write " << i;
+    }
+}
+
+// The program folder of a lab: the program ran there once and ended normally, then a
+// student who may write nothing there starts it. Reading works; a write gets the clear
+// read-only message. The student is a child process running as "nobody".
+// Runs as "nobody" in a child: reads the course, tries a write. Bits of the exit code:
+// 1 no rows read, 2 the write went through, 4 not the read-only message, 8 open failed.
+int studentRun(const QString& file)
+{
+    if (setgid(65534) != 0 || setuid(65534) != 0)
+        return 100;
+    int failures = 0;
+    try {
+        Connection student;
+        student.setDatabasePath(file);
+        Query read(student);
+        read.setSql(QStringLiteral("select count(*) as n from temi"));
+        read.open();
+        if (read.fieldValue("n").toInt() == 0)
+            failures |= 1;
+        Query write(student);
+        write.setSql(QStringLiteral("insert into rezult (fio) values ('student')"));
+        try {
+            write.execSql();
+            failures |= 2;
+        } catch (const DataError& error) {
+            if (!error.message().contains(QStringLiteral("только для чтения")))
+                failures |= 4;
+        }
+    } catch (...) {
+        failures |= 8;
+    }
+    return failures;
+}
+
+// The program folder of a lab: the program ran there and ended normally, then a student
+// who may write nothing there starts it. Reading works; a write gets the read-only message.
+TEST(ConnectionTest, AFolderNobodyMayWriteToIsReadAfterANormalExit)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to become a user without write rights";
+    const struct {
+        const char* name;
+        bool leftInWal; // by an earlier version of the program
+    } rows[] = {{"this version ran last", false}, {"an earlier version left WAL mode", true}};
+    for (const auto& row : rows) {
+        TestDatabase db(TestDatabase::Content::WithSeed);
+        const QString folder = QDir::tempPath() + QStringLiteral("/vestron-readonly-%1/").arg(getpid());
+        QDir(folder).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString file = folder + QStringLiteral("dbase.sqlite");
+        ASSERT_TRUE(QFile::copy(db.file(), file));
+        {
+            Connection run;
+            run.setDatabasePath(file);
+            Query write(run);
+            write.setSql(QStringLiteral("insert into rezult (fio) values ('teacher')"));
+            write.execSql();
+            if (row.leftInWal) {
+                write.setSql(QStringLiteral("PRAGMA journal_mode=WAL"));
+                write.execSql();
+            }
+        }
+        ASSERT_FALSE(QFile::exists(file + QStringLiteral("-wal"))) << row.name;
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        ::chmod(QFile::encodeName(file).constData(), 0644);
+
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(studentRun(file));
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        const int failures = WEXITSTATUS(status);
+        ASSERT_NE(failures, 100) << "could not become nobody";
+        EXPECT_EQ(failures & 8, 0) << row.name << ": the start failed";
+        EXPECT_EQ(failures & 1, 0) << row.name << ": no rows read";
+        EXPECT_EQ(failures & 2, 0) << row.name << ": a write went through";
+        EXPECT_EQ(failures & 4, 0) << row.name << ": not the read-only message";
+        QDir(folder).removeRecursively();
+    }
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QDateTime>
 #include <QDirIterator>
@@ -266,6 +268,103 @@ TEST_F(CourseIndexTest, ADamagedIndexIsMadeAfresh)
     EXPECT_EQ(index.fileName(), indexFile());
     EXPECT_TRUE(index.refresh(folder()).rebuilt);
     EXPECT_FALSE(index.search(QStringLiteral("транзакция")).isEmpty());
+}
+
+// The right version number but a table missing or damaged: once made search say
+// «Поиск недоступен» for good. Each damage is found on opening and the index made afresh.
+TEST_F(CourseIndexTest, AnIndexOfTheRightVersionWithADamagedTableIsMadeAfresh)
+{
+    const struct {
+        const char* name;
+        const char* damage;
+    } rows[] = {
+        {"texts dropped", "DROP TABLE texts"},
+        {"files dropped", "DROP TABLE files"},
+        {"the word table's data dropped", "DROP TABLE words_data"},
+        {"the word table's data emptied", "DELETE FROM words_data"},
+        {"the word list dropped", "DROP TABLE lexicon"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(indexFile());
+        {
+            CourseIndex index(indexFile());
+            index.refresh(folder());
+        }
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(indexFile()).constData(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, "PRAGMA writable_schema = 1", nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, row.damage, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        sqlite3_close(db);
+        CourseIndex index(indexFile());
+        EXPECT_TRUE(index.refresh(folder()).rebuilt);
+        EXPECT_FALSE(index.search(QStringLiteral("транзакция")).isEmpty());
+    }
+}
+
+// A search that failed on an index damaged while open works after remake() and refresh().
+TEST_F(CourseIndexTest, AnIndexRemadeWhileOpenAnswersAgain)
+{
+    CourseIndex index(indexFile());
+    index.refresh(folder());
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(indexFile()).constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "DROP TABLE texts", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    EXPECT_ANY_THROW(index.search(QStringLiteral("транзакция")));
+    index.remake();
+    EXPECT_EQ(index.fileName(), indexFile());
+    EXPECT_TRUE(index.refresh(folder()).rebuilt);
+    EXPECT_FALSE(index.search(QStringLiteral("транзакция")).isEmpty());
+}
+
+// A short stem finds the forms of its word only, a long one every word it begins; the
+// snippet marks and the highlighted words are those forms, never a word containing them.
+TEST_F(CourseIndexTest, WhatAStemFindsIsWhatTheStudentMeant)
+{
+    write(QStringLiteral("text/extra.htm"),
+          QStringLiteral("<title>Поля</title><p>Поле и поля таблицы. Полный список, получить. Объём диска, объект базы. "
+                         "Ключ включает ключевой и ключа.</p>"));
+    CourseIndex index(indexFile());
+    index.refresh(folder());
+    const struct {
+        const char* typed;
+        QStringList words; // marked in text/extra.htm
+    } rows[] = {
+        {"поле", {"поле", "поля"}},
+        {"объём", {"объем"}},
+        {"объе\u0308м", {"объем"}}, // ё decomposed
+        {"ключ", {"ключ", "ключевой", "ключа"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const QVector<CourseIndex::Hit> hits = index.search(QString::fromUtf8(row.typed));
+        const auto extra = std::find_if(hits.begin(), hits.end(),
+                                        [](const auto& hit) { return hit.path == u"text/extra.htm"; });
+        ASSERT_NE(extra, hits.end());
+        EXPECT_EQ(extra->snippet.words, row.words);
+    }
+    EXPECT_TRUE(paths(index.search(QStringLiteral("полный"))).contains(QStringLiteral("text/extra.htm")));
+}
+
+TEST_F(CourseIndexTest, ATypoIsAnsweredWithTheIndexsOwnWordWithinOneEdit)
+{
+    CourseIndex index(indexFile());
+    index.refresh(folder());
+    const struct {
+        const char* typed;
+        const char* offered;
+    } rows[] = {
+        {"тразакция", "транзакция"},  // a letter left out
+        {"трансакция", "транзакция"}, // a letter changed
+        {"нормализацция", "нормализация"}, // a letter added
+        {"трназакция", "транзакция"}, // two letters swapped
+        {"транзакция", ""},           // known: nothing to offer
+        {"зюзюблик", ""},             // nothing near
+        {"бд", ""},                   // too short to guess
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(index.suggestion(QString::fromUtf8(row.typed)), QString::fromUtf8(row.offered)) << row.typed;
 }
 
 TEST_F(CourseIndexTest, WithNowhereToWriteTheIndexLivesInMemory)

@@ -204,15 +204,23 @@ TEST(EngineFaultTest, EveryOutsideFaultReadsInRussianAndKeepsTheEngineText)
         {SQLITE_CORRUPT, "Файл базы данных повреждён"},
         {SQLITE_NOTADB, "Файл базы данных повреждён"},
         {SQLITE_CANTOPEN, "Файл базы данных не удаётся открыть"},
+        {SQLITE_CONSTRAINT_UNIQUE, "Такая запись уже есть"},
+        {SQLITE_NOMEM, "Не хватает памяти"},
+        {SQLITE_TOOBIG, "Текст или файл слишком велик"},
+        {SQLITE_AUTH, "Нет прав"},
+        {SQLITE_ABORT_ROLLBACK, "Действие с базой данных прервано"},
     };
     for (const auto& row : rows) {
         const QString text = EngineFault::describe(row.code, QStringLiteral("engine words"));
         EXPECT_TRUE(text.startsWith(QString::fromUtf8(row.start))) << row.code << ": " << text.toStdString();
         EXPECT_TRUE(text.endsWith(QStringLiteral("(engine words)"))) << row.code;
     }
-    // A statement's own mistake keeps the engine's message alone.
-    EXPECT_EQ(EngineFault::describe(SQLITE_ERROR, QStringLiteral("no such table: x")), QStringLiteral("no such table: x"));
-    EXPECT_EQ(EngineFault::describe(SQLITE_CONSTRAINT_UNIQUE, QStringLiteral("UNIQUE")), QStringLiteral("UNIQUE"));
+    // A course file lacking a table or column says so in Russian; a statement's own
+    // mistake keeps the engine's message alone.
+    EXPECT_EQ(EngineFault::describe(SQLITE_ERROR, QStringLiteral("no such table: x")),
+              QStringLiteral("В файле базы данных нет таблицы или поля, нужных учебнику (no such table: x)"));
+    EXPECT_EQ(EngineFault::describe(SQLITE_ERROR, QStringLiteral("near \"x\": syntax error")),
+              QStringLiteral("near \"x\": syntax error"));
 }
 
 } // namespace

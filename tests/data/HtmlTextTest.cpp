@@ -30,6 +30,11 @@ TEST(HtmlTextTest, ReadsTitleAndBodyText)
         {"unterminated script", "до<script>всё остальное", "", "до"},
         {"upper-case tags", "<TITLE>Т</TITLE><P>а</P><SCRIPT>x</SCRIPT>б", "Т", "а б"},
         {"soft hyphen vanishes", "пере&shy;нос", "", "перенос"},
+        {"a title never closed ends at the next tag", "<title>Лекция 2<body><p>Текст", "Лекция 2", "Текст"},
+        {"a title never closed ends at its line end", "<title>Лекция 3\nвесь текст лекции", "Лекция 3",
+         "весь текст лекции"},
+        {"a title ends at a tag inside it", "<title>Ключи <b>и</b> индексы</title>", "Ключи", "и индексы"},
+        {"a reference in a title stays in it", "<title>A &amp; B</title>", "A & B", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -37,6 +42,17 @@ TEST(HtmlTextTest, ReadsTitleAndBodyText)
         EXPECT_EQ(text.title, QString::fromUtf8(row.title));
         EXPECT_EQ(text.body, QString::fromUtf8(row.body));
     }
+}
+
+TEST(HtmlTextTest, ALongTitleIsCutAndTheRestStaysSearchable)
+{
+    const QString words = QStringLiteral("слово ").repeated(100000); // 600 000 characters
+    const HtmlText text = HtmlText::fromHtml(QStringLiteral("<title>") + words);
+    EXPECT_EQ(text.title, words.left(197).trimmed()) << "cut at the last space within 200";
+    EXPECT_EQ(text.body.count(QStringLiteral("слово")), 100000 - 33);
+    const HtmlText oneWord = HtmlText::fromHtml(QStringLiteral("<title>") + QString(300, u'я'));
+    EXPECT_EQ(oneWord.title, QString(200, u'я'));
+    EXPECT_EQ(oneWord.body, QString(100, u'я'));
 }
 
 TEST(HtmlTextTest, DecodesTheDocumentsCharset)

@@ -136,7 +136,8 @@ TEST_F(QueryTest, EngineErrorsCarryTheEnginesMessageAndCloseTheQuery)
             query.open();
             ADD_FAILURE() << row.sql;
         } catch (const DataError& error) {
-            EXPECT_EQ(error.message(), QString::fromUtf8(row.message));
+            // The engine's words are kept (after a Russian explanation where there is one).
+            EXPECT_TRUE(error.message().contains(QString::fromUtf8(row.message))) << error.what();
         }
         EXPECT_FALSE(query.isActive()) << row.sql;
     }

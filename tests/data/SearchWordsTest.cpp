@@ -52,11 +52,47 @@ TEST(SearchWordsTest, ShortAndLatinWordsStayWhole)
 TEST(SearchWordsTest, TypedTextBecomesQuotedPrefixes)
 {
     EXPECT_EQ(SearchWords::stemsOf(u"  Отчёта, ОТЧЕТ и данных "), QStringList({"отчет", "и", "дан"}));
-    EXPECT_EQ(SearchWords::matchExpression({"отчет", "дан"}), QStringLiteral("\"отчет\"* \"дан\"*"));
+    // A stem of four letters or more is a prefix; a shorter one stands for its own forms.
+    EXPECT_EQ(SearchWords::matchExpression({"отчет", "дан"}), QStringLiteral("\"отчет\"* \"дан\""));
     // Search syntax typed by the student is only words.
     EXPECT_EQ(SearchWords::stemsOf(u"\"NEAR(a* OR b)\" -c ^d"), QStringList({"near", "a", "or", "b", "c", "d"}));
     EXPECT_TRUE(SearchWords::stemsOf(u" .,;\"*() ").isEmpty());
     EXPECT_TRUE(SearchWords::matchExpression({}).isEmpty());
+}
+
+TEST(SearchWordsTest, DecomposedLettersAndStressMarksReadAsTheComposedWord)
+{
+    const struct {
+        QString typed;
+        QStringList words;
+    } rows[] = {
+        {QStringLiteral("объе\u0308м"), {"объем"}},            // е + combining diaeresis
+        {QStringLiteral("Ё\u0301лка"), {"елка"}},               // a stress mark over ё
+        {QStringLiteral("\u0308отчёт"), {"отчет"}},            // a stray mark starts no word
+        {QStringLiteral("за\u0301пись и\u0301ндекса"), {"запись", "индекса"}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(SearchWords::words(row.typed), row.words) << row.typed.toStdString();
+    EXPECT_EQ(SearchWords::stemsOf(u"объе\u0308м"), SearchWords::stemsOf(u"объём"));
+}
+
+TEST(SearchWordsTest, ShortStemsMatchOnlyTheirOwnForms)
+{
+    const struct {
+        const char* typed; // a word as typed
+        const char* word;  // a word of the text
+        bool found;
+    } rows[] = {
+        {"поле", "поля", true},       {"поле", "полный", false},     {"поле", "получить", false},
+        {"объём", "объём", true},     {"объём", "объект", false},    {"ключ", "ключевой", true},
+        {"ключ", "включает", false},  {"отношени", "отношение", true}, {"tables", "table", true},
+        {"indexing", "indexes", true}, {"sql", "sqlite", false},
+    };
+    for (const auto& row : rows) {
+        const QString typed = SearchWords::stemsOf(QString::fromUtf8(row.typed)).value(0);
+        const QString word = SearchWords::stem(SearchWords::word(QString::fromUtf8(row.word)));
+        EXPECT_EQ(SearchWords::matches(word, typed), row.found) << row.typed << " / " << row.word;
+    }
 }
 
 QStringList markedWords(const SearchSnippet& snippet)
