@@ -25,6 +25,11 @@ TEST(QuestionFile, TellsTheFormatByContent)
          "\xEF\xBB\xBF  <?xml version=\"1.0\"?>\n<quiz><question type=\"multichoice\"><questiontext><text>Q</text></questiontext>"
          "<answer fraction=\"100\"><text>a</text></answer><answer fraction=\"0\"><text>b</text></answer></question></quiz>",
          QuestionFile::Format::MoodleXml, 1},
+        {"XML in Windows-1251 that says so", "bank.xml",
+         "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<quiz><question type=\"multichoice\"><questiontext>"
+         "<text>\xC2\xEE\xEF\xF0\xEE\xF1</text></questiontext><answer fraction=\"100\"><text>\xE4\xE0</text></answer>"
+         "<answer fraction=\"0\"><text>\xED\xE5\xF2</text></answer></question></quiz>",
+         QuestionFile::Format::MoodleXml, 1},
         {"nothing readable: GIFT signs win", "a.txt", "::T:: Столица? {=Москва =Мск}\n", QuestionFile::Format::Gift, 0},
         {"nothing readable: Aiken signs win", "a.gift", "Q\nANSWER: A\n", QuestionFile::Format::Aiken, 0},
         {"nothing readable and no signs: the name decides", "a.gift", "просто текст\n", QuestionFile::Format::Gift, 0},

@@ -6,6 +6,7 @@
 #include "admin/TForm4.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -193,4 +194,35 @@ TEST_F(TeacherFiles, ExportWritesTheChosenFormatAndNamesWhatItSkipped)
     exec(QStringLiteral("DELETE FROM questions"));
     click(control<QPushButton>(form2.get(), "exportBankButton"));
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("В банке нет вопросов.")});
+}
+
+// A bank goes out as XML and a marked-up export comes in, the preview telling what reading changed.
+TEST_F(TeacherFiles, MoodleXmlGoesOutAndComesInWithItsChangesShown)
+{
+    exec(QStringLiteral("INSERT INTO questions VALUES (1, 'Что?' || char(10) || 'A) p->x' || char(10) || 'B) y'); "
+                        "INSERT INTO keys VALUES (1, 'A')"));
+    showPage(1);
+    const QString path = files.filePath(QStringLiteral("банк.xml"));
+    dialogs.fileAnswers.push_back(path);
+    click(control<QPushButton>(form2.get(), "exportBankButton"));
+    const QString xml = QString::fromUtf8(read(path));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<question type=\"multichoice\">"))) << xml.toStdString();
+    EXPECT_TRUE(xml.contains(QStringLiteral("<answer fraction=\"100\" format=\"html\">"))) << xml.toStdString();
+
+    const QByteArray marked = "<?xml version=\"1.0\"?>\n<quiz>\n<question type=\"multichoice\"><questiontext format=\"html\">"
+                              "<text><![CDATA[<p>Схема <img src=\"a.png\"></p>]]></text></questiontext>"
+                              "<answer fraction=\"100\"><text>a</text></answer><answer fraction=\"0\"><text>b</text></answer></question>\n"
+                              "<question type=\"essay\"></question>\n</quiz>\n";
+    ImportPreviewDialog* preview = importFile(write("экспорт.txt", marked));
+    ASSERT_NE(preview, nullptr);
+    auto* table = preview->findChild<QTableWidget*>(QStringLiteral("questionTable"));
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Схема [рисунок]"));
+    EXPECT_EQ(table->item(0, 4)->text(), QStringLiteral("HTML превращён в текст; рисунок заменён на «[рисунок]»"));
+    EXPECT_TRUE(preview->findChild<QLabel*>(QStringLiteral("summaryLabel"))->text().contains(QStringLiteral("формат Moodle XML")));
+    auto* problems = preview->findChild<QListWidget*>(QStringLiteral("problemList"));
+    ASSERT_EQ(problems->count(), 1);
+    EXPECT_TRUE(problems->item(0)->text().contains(QStringLiteral("эссе"))) << problems->item(0)->text().toStdString();
+    choose(preview, "addButton");
+    EXPECT_EQ(bank(), QStringLiteral("1 A,2 A"));
 }
