@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kWidth = 380;
 constexpr int kMargin = 4;
-// The page's own scroll bar stays uncovered.
-constexpr int kScrollBarRoom = 16;
 
 QToolButton* makeButton(const QString& text, const QString& tip, QWidget* parent)
 {
@@ -77,9 +75,11 @@ FindBar::FindBar(QWebEngineView* view, QWidget* parent)
 
 void FindBar::open(const QString& text, When when)
 {
-    placeOverView();
+    const bool wasHidden = isHidden();
     show();
     raise();
+    if (wasHidden)
+        emit openedOrClosed();
     if (!text.isEmpty() && text != m_field->text()) {
         // A search asked of a document that is still loading is answered for the old one.
         const QSignalBlocker quiet(m_field);
@@ -94,7 +94,10 @@ void FindBar::open(const QString& text, When when)
 
 void FindBar::close()
 {
+    const bool wasOpen = !isHidden();
     hide();
+    if (wasOpen)
+        emit openedOrClosed();
     m_view->page()->findText(QString());
     m_status->clear();
     m_view->setFocus(Qt::OtherFocusReason);
@@ -144,12 +147,9 @@ void FindBar::find(bool backward)
     });
 }
 
-void FindBar::placeOverView()
+QSize FindBar::preferredSize() const
 {
-    const QRect area = m_view->geometry();
-    const int width = std::min(kWidth, area.width());
-    const int height = sizeHint().height();
-    setGeometry(area.x() + area.width() - width - kScrollBarRoom, area.top(), width, height);
+    return {kWidth, sizeHint().height()};
 }
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event)

@@ -18,7 +18,8 @@ public:
 
     FindBar(QWebEngineView* view, QWidget* parent);
 
-    // Shows the bar over the view's top right corner and puts the cursor in its field;
+    // Shows the bar and puts the cursor in its field (the window places the bar above the
+    // view's top right corner and moves the view down to make room);
     // a given text replaces the field's and is looked for at once, or once the document
     // being loaded is there.
     void open(const QString& text = QString(), When when = When::Now);
@@ -32,16 +33,20 @@ public:
     // «3 из 12», «Не найдено», or empty while the field is.
     QString status() const;
 
+    // The size the bar asks for: a fixed width, its contents' height.
+    QSize preferredSize() const;
+
 signals:
     // Each answer of the document to a search.
     void statusChanged(const QString& status);
+    // After the bar was shown or hidden.
+    void openedOrClosed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void find(bool backward);
-    void placeOverView();
 
     QWebEngineView* m_view;
     QLineEdit* m_field;

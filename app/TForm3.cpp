@@ -1,6 +1,8 @@
 #include "app/TForm3.h"
 
 #include "admin/SettingsAccess.h"
+#include "app/FindBar.h"
+#include "app/MainWindowResizer.h"
 #include "app/ReaderTools.h"
 #include "app/TForm6.h"
 #include "app/TForm8.h"
@@ -78,6 +80,17 @@ TForm3::TForm3(QWidget* parent)
     sSkinManager1->Loaded();
 
     m_readerTools = new ReaderTools(*this, ui->WebBrowser1, ui->sComboBox1, ui->sPanel1);
+    makeRoomForDocument();
+}
+
+// A window larger than designed gives its extra room to the document.
+void TForm3::makeRoomForDocument()
+{
+    const MainWindowResizer::Controls controls{ui->ClientArea, ui->sGroupBox1, ui->sComboBox1, ui->sBitBtn1,
+                                               ui->WebBrowser1, ui->sPanel1, m_readerTools->findBar()};
+    const QSize designedClient = sSkinProvider1->Metrics().clientRect(QSize(891, 690)).size();
+    m_resizer = new MainWindowResizer(controls, designedClient, sSkinProvider1->FormScrollBars());
+    m_resizer->place();
 }
 
 TForm3::~TForm3() = default;

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class MainWindowResizer;
 class QWindow;
 class ReaderTools;
 class TableObject;
@@ -78,11 +79,13 @@ private:
     void openPresentation(TableObject& table, const QString& key, const QString& folder,
                           const QString& field);
     void noteFocusWindow(QWindow* window);
+    void makeRoomForDocument();
 
     std::unique_ptr<Ui::Form3> ui;
     TsSkinManager* sSkinManager1 = nullptr;
     ReaderTools* m_readerTools = nullptr;
     TsSkinProvider* sSkinProvider1 = nullptr;
+    MainWindowResizer* m_resizer = nullptr;
     // True while this window is the program's active form; a message box or another
     // application taking the focus leaves it so, another window of the set clears it.
     bool m_activeForm = false;

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPixmap>
+#include <QWindow>
 
 TForm6::TForm6(QWidget* parent)
     : QWidget(parent)
@@ -39,6 +40,20 @@ void TForm6::showPicture()
     const QImage picture = JpegReader::decode(file.readAll());
     if (!picture.isNull())
         ui->Image1->setPixmap(QPixmap::fromImage(picture));
+}
+
+void TForm6::showAtOnce()
+{
+    show();
+    // User input stays queued: a click meant for a window not yet built has nowhere to go.
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.start(kMapWaitMs);
+    while (windowHandle() && !windowHandle()->isExposed() && limit.isActive())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    repaint();
+    // Hands the painted picture to the display before the long work begins.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TForm6::Timer1Timer()

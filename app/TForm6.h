@@ -18,7 +18,12 @@ public:
     explicit TForm6(QWidget* parent = nullptr);
     ~TForm6() override;
 
+    // Shows the splash and paints it at once, while the caller goes on without returning
+    // to the event loop. Waits for the window system to map it, at most kMapWaitMs.
+    void showAtOnce();
+
     static constexpr int kHandOverMs = 5000;
+    static constexpr int kMapWaitMs = 500;
     QTimer Timer1;
 
 public slots:

@@ -1,6 +1,7 @@
 #include "app/ViewZoom.h"
 
 #include "app/ReaderSettings.h"
+#include "app/ZoomIndicator.h"
 
 #include <QWebEngineView>
 
@@ -17,6 +18,7 @@ constexpr std::array kSteps = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200,
 ViewZoom::ViewZoom(QWebEngineView* view)
     : QObject(view)
     , m_view(view)
+    , m_indicator(new ZoomIndicator(view))
     , m_percent(ReaderSettings::zoomPercent())
 {
     // The engine may take a new document at its own zoom; ours is put back.
@@ -62,6 +64,8 @@ void ViewZoom::setPercent(int percent)
     m_percent = std::clamp(percent, ReaderSettings::kMinZoom, ReaderSettings::kMaxZoom);
     ReaderSettings::setZoomPercent(m_percent);
     apply();
+    // Shown at the limits too: the student sees why nothing grew.
+    m_indicator->showPercent(m_percent);
 }
 
 void ViewZoom::apply()

@@ -3,8 +3,10 @@
 #include <QObject>
 
 class QWebEngineView;
+class ZoomIndicator;
 
 // The HTML view's zoom, 50 to 300 %, in the steps browsers use. Kept for the next start.
+// Every change asked for shows the level for a moment over the view.
 class ViewZoom : public QObject
 {
     Q_OBJECT
@@ -22,9 +24,12 @@ public:
     // The step after (direction > 0) or before a percentage.
     static int nextStep(int percent, int direction);
 
+    ZoomIndicator* indicator() const { return m_indicator; }
+
 private:
     void apply();
 
     QWebEngineView* m_view;
+    ZoomIndicator* m_indicator;
     int m_percent = 100;
 };

@@ -33,9 +33,12 @@ Window* WindowSet::make(Window*& reference, Arguments&&... arguments)
 
 // The creation handlers of TForm1 and TForm8 run right after their own window is built.
 // The windows below the main window get what they need from here, never from each other.
-void WindowSet::createWindows()
+void WindowSet::createWindows(Splash splash)
 {
     make(Form6);
+    // Everything after this line is what the splash is there to cover.
+    if (splash == Splash::ShownFirst)
+        Form6->showAtOnce();
     make(Form3);
     make(Form1);
     Form1->setMainWindow(Form3);
@@ -61,11 +64,11 @@ void WindowSet::runCreationHandler(const std::function<void()>& handler)
     }
 }
 
-bool WindowSet::create()
+bool WindowSet::create(Splash splash)
 {
     destroy();
     try {
-        createWindows();
+        createWindows(splash);
     } catch (const std::exception& error) {
         Dialogs::instance().messageBox(startupFailureText(error), startupFailureCaption(),
                                        Dialogs::Icon::Error);
@@ -94,9 +97,8 @@ void WindowSet::destroy()
 
 int WindowSet::run()
 {
-    if (!create())
+    if (!create(Splash::ShownFirst))
         return 1;
-    Form6->show();
     return QApplication::exec();
 }
 

@@ -19,15 +19,19 @@ public:
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
 
+    // Whether create() puts the splash on the screen as soon as it exists, before the
+    // windows that start the web engine, open the database and load the skin.
+    enum class Splash { Hidden, ShownFirst };
+
     // Creates the windows and runs their creation handlers. A failing creation handler is
     // shown in the error report and start-up goes on. A window that cannot be built (the
     // table connection) ends start-up: the stop box is shown, the windows made so far are
     // destroyed and false is returned.
-    bool create();
+    bool create(Splash splash = Splash::Hidden);
     // Destroys the windows, last created first, and clears their references.
     void destroy();
 
-    // The whole run: create, show the splash, run the message loop. Returns the exit code.
+    // The whole run: show the splash first, create the other windows, run the message loop. Returns the exit code.
     int run();
 
     // The windows in creation order (for tests).
@@ -39,7 +43,7 @@ public:
 private:
     template <class Window, class... Arguments>
     Window* make(Window*& reference, Arguments&&... arguments);
-    void createWindows();
+    void createWindows(Splash splash);
     static void runCreationHandler(const std::function<void()>& handler);
 
     std::vector<std::unique_ptr<QWidget>> m_windows;

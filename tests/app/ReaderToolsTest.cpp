@@ -7,6 +7,7 @@
 #include "app/TForm3.h"
 #include "app/ViewPrinting.h"
 #include "app/ViewZoom.h"
+#include "app/ZoomIndicator.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,8 +68,12 @@ TEST_F(ReaderToolsTest, CtrlFFindsEveryMatchWithoutMindingCaseOrYo)
     QTest::keyClick(Form3, Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(findBar->isVisible());
     EXPECT_TRUE(findField()->hasFocus());
-    // Over the HTML view, at its top.
-    EXPECT_TRUE(view->geometry().contains(findBar->geometry()));
+    // Above the HTML view, which moved down to make room: no line of the document is
+    // under the bar, and closing the bar gives the rows back.
+    EXPECT_FALSE(findBar->geometry().intersects(view->geometry()));
+    EXPECT_EQ(findBar->geometry().bottom() + 1, view->y());
+    EXPECT_EQ(findBar->y(), 80);
+    EXPECT_EQ(view->geometry().bottom(), 80 + 545 - 1);
 
     const struct {
         const char* typed;
@@ -87,6 +92,8 @@ TEST_F(ReaderToolsTest, CtrlFFindsEveryMatchWithoutMindingCaseOrYo)
         type(findField(), QString::fromUtf8(row.typed));
         EXPECT_TRUE(statusBecomes(QString::fromUtf8(row.status))) << findBar->status().toStdString();
     }
+    findBar->close();
+    EXPECT_EQ(view->geometry(), QRect(8, 80, 865, 545)) << "the document has its rows back";
 }
 
 TEST_F(ReaderToolsTest, EnterAndShiftEnterStepThroughTheMatchesAndEscapeCloses)
@@ -143,15 +150,24 @@ TEST_F(ReaderToolsTest, ZoomKeysAndCtrlWheelStayWithinFiftyAndThreeHundredPercen
         {Qt::Key_Plus, 110}, {Qt::Key_Equal, 125}, {Qt::Key_Minus, 110}, {Qt::Key_Minus, 100},
         {Qt::Key_Minus, 90}, {Qt::Key_0, 100},
     };
+    ZoomIndicator* indicator = zoom->indicator();
+    EXPECT_TRUE(indicator->isHidden()) << "nothing shows before the student zooms";
     for (const auto& key : keys) {
         SCOPED_TRACE(key.percent);
         QTest::keyClick(Form3, key.key, Qt::ControlModifier);
         EXPECT_EQ(zoom->percent(), key.percent);
         EXPECT_DOUBLE_EQ(view->zoomFactor(), key.percent / 100.0);
+        // The level shows for a moment over the middle of the document.
+        EXPECT_TRUE(indicator->isVisible());
+        EXPECT_EQ(indicator->text(), QStringLiteral("%1\u00A0%").arg(key.percent));
+        EXPECT_TRUE(view->geometry().contains(indicator->geometry()));
+        EXPECT_LE((indicator->geometry().center() - view->geometry().center()).manhattanLength(), 2);
     }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return indicator->isHidden(); }, 5000)) << "and goes away by itself";
     for (int i = 0; i < 20; ++i)
         QTest::keyClick(Form3, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(zoom->percent(), 300);
+    EXPECT_EQ(indicator->text(), QStringLiteral("300\u00A0%")) << "at the limit it still answers";
     for (int i = 0; i < 20; ++i)
         QTest::keyClick(Form3, Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(zoom->percent(), 50);
