@@ -28,6 +28,9 @@ TForm5::TForm5(QWidget* parent)
     sSkinManager1 = new TsSkinManager(this);
     sSkinManager1->SetActive(false);
     sSkinManager1->Loaded();
+
+    // The name is what the student types first, and Enter in it starts as the button does.
+    connect(ui->sEdit1, &QLineEdit::returnPressed, this, &TForm5::sButton2Click);
 }
 
 TForm5::~TForm5() = default;
@@ -36,6 +39,7 @@ void TForm5::openEmpty()
 {
     WindowStyle::showWindow(*this);
     ui->sEdit1->clear();
+    ui->sEdit1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 QString TForm5::studentName() const

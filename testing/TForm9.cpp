@@ -12,6 +12,7 @@
 #include "ui_TForm9.h"
 
 #include <QDate>
+#include <QTextCursor>
 
 TForm9::TForm9(QWidget* parent)
     : QWidget(parent)
@@ -77,6 +78,8 @@ void TForm9::openQuestion(int slot)
         const QString option = data.tblTest.fieldAsString(QStringLiteral("ot%1").arg(i + 1));
         ui->sMemo1->appendPlainText(QLatin1String(prefixes[i]) + option);
     }
+    // Appending leaves the memo at its end; a long question would start above the top.
+    ui->sMemo1->moveCursor(QTextCursor::Start);
     ui->sRadioGroup1->setItemIndex(-1);
     const int stored = AnswerSheet::indexForLetter(data.tblTesting.fieldValue(QStringLiteral("otv")));
     if (stored >= 0)

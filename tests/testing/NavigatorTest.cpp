@@ -5,7 +5,9 @@
 #include "skin/controls/TsRadioGroup.h"
 #include "testing/TForm9.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -237,4 +239,27 @@ TEST_F(NavigatorTest, ASlotMissingFromTheSheetShowsTheCurrentOneAndItsButtonIsSp
     EXPECT_FALSE(questionButton(15)->isEnabled());
     EXPECT_EQ(letters()->itemIndex(), 1) << "slot 1's letter is shown again";
     EXPECT_EQ(sheet(), (QVector<QVector<QVariant>>{{"1", 2, "B"}, {"2", 3, QVariant()}}));
+}
+
+// A question longer than the memo starts at its first line, whether the memo was scrolled
+// before or not.
+TEST_F(NavigatorTest, ALongQuestionIsShownFromItsFirstLine)
+{
+    fillBank(20);
+    QString longText;
+    for (int line = 1; line <= 30; ++line)
+        longText += QStringLiteral("Строка %1 длинного вопроса о нормальных формах отношений. ").arg(line);
+    exec(QStringLiteral("UPDATE test SET test = '%1'").arg(longText));
+    openWindows();
+    start();
+    ASSERT_TRUE(memo()->isVisible());
+    for (int slot : {1, 2, 3}) {
+        SCOPED_TRACE(slot);
+        memo()->verticalScrollBar()->setValue(memo()->verticalScrollBar()->maximum() / 2);
+        clickQuestion(slot);
+        QApplication::processEvents();
+        ASSERT_GT(memo()->verticalScrollBar()->maximum(), 0) << "the text is longer than the memo";
+        EXPECT_EQ(memo()->verticalScrollBar()->value(), 0);
+        EXPECT_EQ(memo()->cursorForPosition(QPoint(4, 4)).blockNumber(), 0) << "the question line is on top";
+    }
 }

@@ -9,6 +9,7 @@
 #include "testing/TForm9.h"
 #include "ui/Globals.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -214,4 +215,32 @@ TEST_F(RegistrationTest, WindowsAlreadyOpenComeToTheFront)
     nameEdit()->setText(QStringLiteral("Петров"));
     QTest::mouseClick(m_form5->findChild<TsButton*>(QStringLiteral("sButton2")), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitForWindowActive(m_form9.get())) << "test window";
+}
+
+// The registration window is ready for the name: typing goes into it and Enter starts the
+// test as the button does; an empty name by Enter is refused the same way.
+TEST_F(RegistrationTest, TheNameHasTheFocusAndEnterStarts)
+{
+    fillBank(20);
+    openWindows();
+    const struct {
+        const char* name;
+        QString typed;
+        bool starts;
+    } rows[] = {
+        {"an empty name", QString(), false},
+        {"a name", QStringLiteral("Petrov"), true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        m_dialogs->clear();
+        m_form5->openEmpty();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form5.get()));
+        EXPECT_EQ(QApplication::focusWidget(), nameEdit());
+        QTest::keyClicks(QApplication::focusWidget(), row.typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(m_form5->studentName(), row.typed);
+        EXPECT_EQ(m_form9->isVisible(), row.starts);
+        EXPECT_EQ(m_dialogs->boxes.size(), row.starts ? 0 : 1);
+    }
 }
