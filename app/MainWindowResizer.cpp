@@ -13,8 +13,8 @@ MainWindowResizer::MainWindowResizer(const Controls& controls, QSize designedCli
     , m_layout(designedClient, designedRects(controls), SystemMetrics::SM_CXVSCROLL)
     , m_bars(bars)
 {
-    // Installed after the form's scroll bars watch the client, so this filter runs first
-    // and the bars measure the controls where they now lie.
+    // Installed after the skin provider's filter (the last installed runs first), so the
+    // controls are in place before the provider measures them for its scroll bars.
     m_controls.client->installEventFilter(this);
     connect(m_controls.findBar, &FindBar::openedOrClosed, this, &MainWindowResizer::place);
 }
