@@ -69,6 +69,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void openDocument(const QString& relativePath);
@@ -78,6 +79,7 @@ private:
     void openPresentation(TableObject& table, const QString& key, const QString& folder,
                           const QString& field);
     void noteFocusWindow(QWindow* window);
+    void selectPlaceholder();
 
     std::unique_ptr<Ui::Form3> ui;
     TsSkinManager* sSkinManager1 = nullptr;
