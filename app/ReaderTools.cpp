@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -44,6 +45,10 @@ ReaderTools::ReaderTools(TForm3& form, QWebEngineView* view, QComboBox* topics, 
     , m_printing(new ViewPrinting(view))
     , m_memory(new PlaceMemory(view))
     , m_searchWindow(new CourseSearchWindow(&form, [this] { return readCatalogue().listedDocuments(); }))
+    , m_presentation(form.findChild<QWidget*>(QStringLiteral("sBitBtn1")))
+    , m_states(new BrowseStates(view, [this] {
+        return BrowseStates::State{BrowseMode, m_topics->currentText(), m_presentation && m_presentation->isEnabled()};
+    }))
 {
     auto* input = new ViewInputFilter(view);
     input->watchAlone(&form);
@@ -103,14 +108,36 @@ void ReaderTools::openCourseSearch()
 
 void ReaderTools::back()
 {
-    if (m_view->isVisible())
-        m_view->back();
+    if (!m_view->isVisible() || !m_view->history()->canGoBack())
+        return;
+    showState(m_view->history()->backItem().url());
+    m_view->back();
 }
 
 void ReaderTools::forward()
 {
-    if (m_view->isVisible())
-        m_view->forward();
+    if (!m_view->isVisible() || !m_view->history()->canGoForward())
+        return;
+    showState(m_view->history()->forwardItem().url());
+    m_view->forward();
+}
+
+// The mode, topic and button as they were with the document, so that «Презентация» acts on
+// the topic on view.
+void ReaderTools::showState(const QUrl& document)
+{
+    const std::optional<BrowseStates::State> state = m_states->stateOf(document);
+    if (!state)
+        return;
+    showPlace(state->browseMode, state->topic);
+    if (state->browseMode < 1 || state->browseMode > 3) {
+        BrowseMode = state->browseMode;
+        m_topics->clear();
+    }
+    if (m_topics->currentText() != state->topic)
+        m_topics->setEditText(state->topic);
+    if (m_presentation)
+        m_presentation->setEnabled(state->presentationEnabled);
 }
 
 // The lecture and laboratory documents come from the database as it is now; without it

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BrowseStates.h"
 #include "app/CourseCatalogue.h"
 
 #include <QObject>
@@ -48,6 +49,7 @@ private:
     void showPlace(int browseMode, const QString& topic);
     CourseCatalogue readCatalogue() const;
     void scrollWhenLoaded(double scrollY);
+    void showState(const QUrl& document);
 
     TForm3& m_form;
     QWebEngineView* m_view;
@@ -58,5 +60,7 @@ private:
     ViewPrinting* m_printing;
     PlaceMemory* m_memory;
     CourseSearchWindow* m_searchWindow;
+    QWidget* m_presentation;
+    BrowseStates* m_states;
     bool m_restored = false;
 };

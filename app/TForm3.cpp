@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEngineView>
 #include <QWindow>
@@ -63,6 +64,8 @@ TForm3::TForm3(QWidget* parent)
     // layout, so it is bound here.
     connect(ui->sComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TForm3::sComboBox1Change);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TForm3::noteFocusWindow);
+    ui->sComboBox1->installEventFilter(this);
+    ui->sComboBox1->lineEdit()->installEventFilter(this);
     showPlaceholder();
     WindowStyle::setSizeableBorder(*this, QSize(891, 690));
     WindowStyle::centreOnScreen(*this);
@@ -296,6 +299,22 @@ bool TForm3::event(QEvent* event)
         emit OnActivate();
     }
     return QWidget::event(event);
+}
+
+// Focusing the selector while it shows the placeholder selects it, so that typing replaces
+// it. After the click that gave the focus, which would put the caret back.
+bool TForm3::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && ui->sComboBox1->currentText() == placeholder())
+        QTimer::singleShot(0, this, &TForm3::selectPlaceholder);
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm3::selectPlaceholder()
+{
+    QLineEdit* editor = ui->sComboBox1->lineEdit();
+    if (editor && editor->hasFocus() && editor->text() == placeholder())
+        editor->selectAll();
 }
 
 void TForm3::noteFocusWindow(QWindow* window)

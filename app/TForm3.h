@@ -70,6 +70,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void openDocument(const QString& relativePath);
@@ -80,6 +81,7 @@ private:
                           const QString& field);
     void noteFocusWindow(QWindow* window);
     void makeRoomForDocument();
+    void selectPlaceholder();
 
     std::unique_ptr<Ui::Form3> ui;
     TsSkinManager* sSkinManager1 = nullptr;

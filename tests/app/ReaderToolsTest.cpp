@@ -314,3 +314,49 @@ TEST_F(ReaderToolsTest, APdfThatCannotBeWrittenIsReported)
 }
 
 } // namespace
+
+// Back and forward put the mode, the topic and «Презентация» back as they were with the
+// document they return to, so the button acts on the topic on view.
+TEST_F(ReaderToolsTest, BackAndForwardCarryTheModeTheTopicAndTheButton)
+{
+    const QString lab = QStringLiteral("Лабораторная работа 2. Заполнение и изменение данных");
+    const QString lecture = QStringLiteral("Реляционная модель данных");
+    auto* presentation = Form3->findChild<QWidget*>(QStringLiteral("sBitBtn1"));
+    ASSERT_NE(presentation, nullptr);
+    showMainWindow();
+    const auto chooseTopic = [&](const char* list, const QString& topic) {
+        command(list);
+        const int index = combo->findText(topic, Qt::MatchExactly);
+        ASSERT_GE(index, 0);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    };
+    command("N7");
+    ASSERT_TRUE(waitForDocument(QStringLiteral("text/umkd/about.htm")));
+    chooseTopic("N17", lab);
+    ASSERT_TRUE(waitForDocument(QStringLiteral("text/lab02.htm")));
+    chooseTopic("N1", lecture);
+    ASSERT_TRUE(waitForDocument(QStringLiteral("text/lec03.htm")));
+
+    const struct {
+        const char* step;
+        Qt::Key key;
+        const char* document;
+        int mode;
+        QString topic;
+        bool buttonEnabled;
+    } rows[] = {
+        {"back to the laboratory work", Qt::Key_Left, "text/lab02.htm", 3, lab, false},
+        {"back to the course document", Qt::Key_Left, "text/umkd/about.htm", 0, TForm3::placeholder(), true},
+        {"forward to the laboratory work", Qt::Key_Right, "text/lab02.htm", 3, lab, false},
+        {"forward to the lecture", Qt::Key_Right, "text/lec03.htm", 1, lecture, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.step);
+        QTest::keyClick(Form3, row.key, Qt::AltModifier);
+        EXPECT_TRUE(waitForDocument(QString::fromLatin1(row.document)));
+        EXPECT_EQ(BrowseMode, row.mode);
+        EXPECT_EQ(combo->currentText(), row.topic);
+        EXPECT_EQ(presentation->isEnabled(), row.buttonEnabled);
+    }
+}

@@ -502,3 +502,34 @@ TEST_F(TForm3Test, AnEmptyNameStopsTheListWithTheErrorReport)
 }
 
 } // namespace
+
+// A click into the selector while it shows the placeholder selects it, so typing replaces
+// it wherever the click landed; a chosen topic is edited where the caret is put.
+TEST_F(TForm3Test, TypingReplacesThePlaceholderButNotAChosenTopic)
+{
+    const struct {
+        const char* name;
+        const char* chosen; // nullptr: the placeholder shows
+        bool clickAtEnd;
+        QString expected;
+    } rows[] = {
+        {"placeholder, click at the end", nullptr, true, QStringLiteral("ТЕ")},
+        {"placeholder, click at the start", nullptr, false, QStringLiteral("ТЕ")},
+        {"a chosen topic, click at the end", "Тема 10", true, QStringLiteral("Тема 10ТЕ")},
+    };
+    showMainWindow();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        command("N1");
+        if (row.chosen)
+            choose(QString::fromUtf8(row.chosen));
+        button->setFocus();
+        QApplication::processEvents();
+        QLineEdit* editor = combo->lineEdit();
+        const QPoint at(row.clickAtEnd ? editor->width() - 3 : 3, editor->height() / 2);
+        QTest::mouseClick(editor, Qt::LeftButton, Qt::NoModifier, at);
+        QApplication::processEvents();
+        type(QStringLiteral("ТЕ"));
+        EXPECT_EQ(editor->text(), row.expected);
+    }
+}
