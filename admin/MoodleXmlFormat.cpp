@@ -282,9 +282,15 @@ void writeQuestion(QXmlStreamWriter& xml, qint64 id, const BankQuestion& questio
     xml.writeEndElement();
 }
 
-} // namespace
-
-namespace {
+// One question, on lines of its own.
+QString questionXml(qint64 id, const BankQuestion& question)
+{
+    QString text;
+    QXmlStreamWriter xml(&text);
+    xml.setAutoFormatting(true);
+    writeQuestion(xml, id, question);
+    return u'\n' + text;
+}
 
 // Where the document begins: editors leave a byte-order mark or blank lines before it,
 // which XML does not allow ahead of its declaration.
@@ -315,20 +321,9 @@ bool looksLikeXml(const QString& text)
 
 ExportResult write(const QVector<StoredQuestion>& bank)
 {
-    ExportResult result;
-    QString body;
-    // Every question the bank holds has a form in this format, so nothing is unwritable.
-    const ExportResult each = BankExportCheck::writeEach(bank, [](const BankQuestion&) { return QString(); },
-                                                         [](qint64 id, const BankQuestion& question) {
-                                                             QString text;
-                                                             QXmlStreamWriter xml(&text);
-                                                             xml.setAutoFormatting(true);
-                                                             writeQuestion(xml, id, question);
-                                                             return u'\n' + text;
-                                                         });
-    result.written = each.written;
-    result.skipped = each.skipped;
-    result.text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>") + each.text + QStringLiteral("\n</quiz>\n");
+    // Every question the bank can take apart has a form here, so none is unwritable.
+    ExportResult result = BankExportCheck::writeEach(bank, [](const BankQuestion&) { return QString(); }, questionXml);
+    result.text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>") + result.text + QStringLiteral("\n</quiz>\n");
     return result;
 }
 
