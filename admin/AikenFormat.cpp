@@ -69,7 +69,7 @@ private:
     {
         const int start = i;
         QStringList text;
-        while (i < m_lines.size() && !isBlank(m_lines.at(i)) && !startsOptions(m_lines.at(i))
+        while (i < m_lines.size() && !isBlank(m_lines.at(i)) && !startsOptions(m_lines.at(i), text.isEmpty())
                && !answerLine().match(m_lines.at(i).trimmed()).hasMatch()) {
             text << m_lines.at(i).trimmed();
             ++i;
@@ -87,11 +87,15 @@ private:
         return i;
     }
 
-    // Inside the question text only a line "A." starts the options, so "I. Введение" stays text.
-    static bool startsOptions(const QString& line)
+    // Inside the question text only a line "A." starts the options, so "I. Введение" stays
+    // text. A question opening with a Russian "А." is text too: "А. С. Пушкин написал…".
+    static bool startsOptions(const QString& line, bool firstLine)
     {
         const QRegularExpressionMatch match = optionLine().match(line.trimmed());
-        return match.hasMatch() && latinLetter(match.captured(1).at(0)) == u'A';
+        if (!match.hasMatch())
+            return false;
+        const QChar letter = match.captured(1).at(0);
+        return letter == u'A' || (letter == QChar(0x0410) && !firstLine);
     }
 
     int readOptions(int i)

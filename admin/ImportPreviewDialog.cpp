@@ -56,9 +56,9 @@ void ImportPreviewDialog::fillQuestions()
         table->setItem(row, 4, notes);
     }
     table->setColumnWidth(0, 44);
-    table->setColumnWidth(1, 230);
+    table->setColumnWidth(1, 270);
     table->setColumnWidth(2, 64);
-    table->setColumnWidth(3, 130);
+    table->setColumnWidth(3, 170);
     table->horizontalHeader()->setStretchLastSection(true);
 }
 

@@ -39,26 +39,26 @@ struct RawQuestion {
 QString kindName(const QString& type)
 {
     static const QHash<QString, QString> names = {
-        {QStringLiteral("truefalse"), QStringLiteral("«верно/неверно»")},
-        {QStringLiteral("shortanswer"), QStringLiteral("с кратким ответом")},
-        {QStringLiteral("numerical"), QStringLiteral("числовой")},
-        {QStringLiteral("matching"), QStringLiteral("на соответствие")},
-        {QStringLiteral("randomsamatch"), QStringLiteral("на соответствие из случайных вопросов")},
+        {QStringLiteral("truefalse"), QStringLiteral("вопрос «верно/неверно»")},
+        {QStringLiteral("shortanswer"), QStringLiteral("вопрос с кратким ответом")},
+        {QStringLiteral("numerical"), QStringLiteral("числовой вопрос")},
+        {QStringLiteral("matching"), QStringLiteral("вопрос на соответствие")},
+        {QStringLiteral("randomsamatch"), QStringLiteral("вопрос на соответствие из случайных вопросов")},
         {QStringLiteral("essay"), QStringLiteral("эссе")},
         {QStringLiteral("description"), QStringLiteral("описание (текст без вопроса)")},
-        {QStringLiteral("multianswer"), QStringLiteral("со вложенными ответами")},
-        {QStringLiteral("calculated"), QStringLiteral("вычисляемый")},
-        {QStringLiteral("calculatedsimple"), QStringLiteral("простой вычисляемый")},
-        {QStringLiteral("calculatedmulti"), QStringLiteral("вычисляемый с выбором ответа")},
+        {QStringLiteral("multianswer"), QStringLiteral("вопрос со вложенными ответами")},
+        {QStringLiteral("calculated"), QStringLiteral("вычисляемый вопрос")},
+        {QStringLiteral("calculatedsimple"), QStringLiteral("простой вычисляемый вопрос")},
+        {QStringLiteral("calculatedmulti"), QStringLiteral("вычисляемый вопрос с выбором ответа")},
         {QStringLiteral("ddwtos"), QStringLiteral("перетаскивание в текст")},
         {QStringLiteral("gapselect"), QStringLiteral("выбор пропущенных слов")},
         {QStringLiteral("ddimageortext"), QStringLiteral("перетаскивание на изображение")},
         {QStringLiteral("ddmarker"), QStringLiteral("перетаскивание маркеров")},
-        {QStringLiteral("ordering"), QStringLiteral("на упорядочивание")},
+        {QStringLiteral("ordering"), QStringLiteral("вопрос на упорядочивание")},
         {QStringLiteral("random"), QStringLiteral("случайный вопрос")},
     };
     const auto found = names.constFind(type);
-    return found != names.constEnd() ? found.value() : QStringLiteral("неизвестного типа «%1»").arg(type);
+    return found != names.constEnd() ? found.value() : QStringLiteral("вопрос неизвестного типа «%1»").arg(type);
 }
 
 Format formatOf(const QXmlStreamAttributes& attributes, Format fallback)
@@ -166,10 +166,9 @@ private:
 
     void judge(const RawQuestion& raw)
     {
-        const QString title = raw.name.isEmpty() ? QString() : QStringLiteral("«%1» ").arg(raw.name.simplified().left(60));
+        const QString title = raw.name.isEmpty() ? QString() : QStringLiteral("«%1»: ").arg(raw.name.simplified().left(60));
         if (raw.type != u"multichoice") {
-            refuse(raw, QStringLiteral("вопрос %1%2 не поддерживается: в банке только вопросы с одним правильным ответом из вариантов")
-                            .arg(title, kindName(raw.type)));
+            refuse(raw, QStringLiteral("%1%2 не поддерживается").arg(title, kindName(raw.type)));
             return;
         }
         BankQuestion question;
@@ -178,7 +177,7 @@ private:
         QuestionMarkup::addChanges(question.notes, text.changes);
         question.text = text.text;
         if (question.text.isEmpty()) {
-            refuse(raw, QStringLiteral("пустой текст вопроса %1").arg(title).trimmed());
+            refuse(raw, title + QStringLiteral("пустой текст вопроса"));
             return;
         }
         const QString why = readAnswers(raw, question);
@@ -283,9 +282,15 @@ void writeQuestion(QXmlStreamWriter& xml, qint64 id, const BankQuestion& questio
     xml.writeEndElement();
 }
 
-} // namespace
-
-namespace {
+// One question, on lines of its own.
+QString questionXml(qint64 id, const BankQuestion& question)
+{
+    QString text;
+    QXmlStreamWriter xml(&text);
+    xml.setAutoFormatting(true);
+    writeQuestion(xml, id, question);
+    return u'\n' + text;
+}
 
 // Where the document begins: editors leave a byte-order mark or blank lines before it,
 // which XML does not allow ahead of its declaration.
@@ -316,20 +321,9 @@ bool looksLikeXml(const QString& text)
 
 ExportResult write(const QVector<StoredQuestion>& bank)
 {
-    ExportResult result;
-    QString body;
-    // Every question the bank holds has a form in this format, so nothing is unwritable.
-    const ExportResult each = BankExportCheck::writeEach(bank, [](const BankQuestion&) { return QString(); },
-                                                         [](qint64 id, const BankQuestion& question) {
-                                                             QString text;
-                                                             QXmlStreamWriter xml(&text);
-                                                             xml.setAutoFormatting(true);
-                                                             writeQuestion(xml, id, question);
-                                                             return u'\n' + text;
-                                                         });
-    result.written = each.written;
-    result.skipped = each.skipped;
-    result.text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>") + each.text + QStringLiteral("\n</quiz>\n");
+    // Every question the bank can take apart has a form here, so none is unwritable.
+    ExportResult result = BankExportCheck::writeEach(bank, [](const BankQuestion&) { return QString(); }, questionXml);
+    result.text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>") + result.text + QStringLiteral("\n</quiz>\n");
     return result;
 }
 

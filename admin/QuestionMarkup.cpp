@@ -364,7 +364,10 @@ QString toHtml(const QString& text)
                     html += u' ';
                 break;
             case kHardSpace: html += QStringLiteral("&nbsp;"); break;
-            default: html += c;
+            default:
+                // Control characters have no place in an XML file, not even as references.
+                if (c.unicode() >= 0x20)
+                    html += c;
             }
         }
     }

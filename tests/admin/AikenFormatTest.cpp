@@ -140,6 +140,8 @@ TEST(AikenFormat, ReadsFilesAsOtherSystemsWriteThem)
         {"Cyrillic look-alike letters", "Q?\nА. да\nВ) нет\nС. может\nANSWER: С",
          "да|нет|может", "C", "русская буква «А» прочитана как латинская «A»|русская буква «В» прочитана как латинская «B»|"
                               "русская буква «С» прочитана как латинская «C»"},
+        {"a question opening with Russian initials", "А. С. Пушкин написал\nА. стихи\nВ. прозу\nANSWER: А", "стихи|прозу", "A",
+         "русская буква «А» прочитана как латинская «A»|русская буква «В» прочитана как латинская «B»"},
         {"an HTML question text", "[html]<p>Что &laquo;это&raquo;?</p>\nA. <b>x</b>\nB. y\nANSWER: A", "x|y", "A",
          "убрана метка [html]|HTML превращён в текст"},
     };

@@ -89,7 +89,7 @@ TEST(MoodleXmlFormat, CategoriesArePassedOverAndOtherKindsRefusedByName)
         int line;
         const char* reason;
     } expected[] = {
-        {5, "«Кратко» с кратким ответом"}, {6, "«верно/неверно»"}, {7, "на соответствие"}, {8, "эссе"},
+        {5, "«Кратко»: вопрос с кратким ответом не поддерживается"}, {6, "«верно/неверно»"}, {7, "на соответствие"}, {8, "эссе"},
         {9, "описание"}, {10, "числовой"}, {11, "упорядочивание"}, {12, "неизвестного типа «нечто»"},
     };
     ASSERT_EQ(result.issues.size(), qsizetype(std::size(expected)));
