@@ -8,6 +8,7 @@
 #include "app/ViewInputFilter.h"
 #include "app/ViewPrinting.h"
 #include "app/ViewZoom.h"
+#include "app/WordHighlight.h"
 #include "data/DataError.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
@@ -44,6 +45,7 @@ ReaderTools::ReaderTools(TForm3& form, QWebEngineView* view, QComboBox* topics, 
     , m_printing(new ViewPrinting(view))
     , m_memory(new PlaceMemory(view))
     , m_searchWindow(new CourseSearchWindow(&form, [this] { return readCatalogue().listedDocuments(); }))
+    , m_highlight(new WordHighlight(view))
 {
     auto* input = new ViewInputFilter(view);
     input->watchAlone(&form);
@@ -146,15 +148,14 @@ void ReaderTools::showPlace(int browseMode, const QString& topic)
     m_view->show();
 }
 
-void ReaderTools::openDocument(const QString& document, const QString& highlight)
+void ReaderTools::openDocument(const QString& document, const QStringList& highlight)
 {
     const CourseCatalogue::Place place = readCatalogue().placeOf(document);
     showPlace(place.browseMode, place.topic);
     m_view->load(QUrl::fromLocalFile(ProgramFolder::path() + document));
+    m_highlight->markAfterLoading(highlight);
     m_form.raise();
     m_form.activateWindow();
-    if (!highlight.isEmpty())
-        m_findBar->open(highlight, FindBar::When::AfterLoading);
 }
 
 void ReaderTools::restoreLastPlace()

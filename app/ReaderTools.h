@@ -12,6 +12,7 @@ class QWebEngineView;
 class TForm3;
 class ViewPrinting;
 class ViewZoom;
+class WordHighlight;
 
 // What the main window offers a student beyond the menu: find in the open document
 // (Ctrl+F), search the whole course (Ctrl+Shift+F), zoom (Ctrl+plus, Ctrl+minus, Ctrl+0,
@@ -28,6 +29,7 @@ public:
     ViewZoom* zoom() const { return m_zoom; }
     ViewPrinting* printing() const { return m_printing; }
     CourseSearchWindow* searchWindow() const { return m_searchWindow; }
+    WordHighlight* highlight() const { return m_highlight; }
 
     void openFind();
     void openCourseSearch();
@@ -35,8 +37,8 @@ public:
     void forward();
 
     // Opens a document of the program folder in its browse mode with its topic chosen, and
-    // highlights the text in it (none when empty).
-    void openDocument(const QString& document, const QString& highlight);
+    // marks these whole words in it (none when empty).
+    void openDocument(const QString& document, const QStringList& highlight);
 
     // Reopens the last document with its browse mode, topic and scroll position, unless
     // the student switched that off or the document is gone. Done once, at the first
@@ -58,5 +60,6 @@ private:
     ViewPrinting* m_printing;
     PlaceMemory* m_memory;
     CourseSearchWindow* m_searchWindow;
+    WordHighlight* m_highlight;
     bool m_restored = false;
 };
