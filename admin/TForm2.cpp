@@ -11,6 +11,7 @@
 #include "data/CourseData.h"
 #include "data/Query.h"
 #include "data/Statements.h"
+#include "data/TypedName.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "ui/Fonts.h"
@@ -170,9 +171,9 @@ void TForm2::Button3Click()
             dialogs.showMessage(QStringLiteral("Введите название темы"));
         } else {
             const QString fileName = fileNameOnly(*path);
-            const QString name = dialogs.inputQuery(QStringLiteral("Введите название темы"), QString(),
-                                                    QString(), Dialogs::Echo::Normal)
-                                     .value_or(QString());
+            const QString name = TypedName::cleanTrimmed(
+                dialogs.inputQuery(QStringLiteral("Введите название темы"), QString(), QString(), Dialogs::Echo::Normal)
+                    .value_or(QString()));
             if (!name.isEmpty()) {
                 Query& q = query();
                 q.setSql(Statements::insertTopic(fileName, name));

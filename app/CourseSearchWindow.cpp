@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -22,14 +23,6 @@ constexpr int kMinimumTextWidth = 300;
 constexpr int kDocumentRole = Qt::UserRole;
 constexpr int kHighlightRole = Qt::UserRole + 1;
 
-// The longest stem typed: the most telling text to highlight in the document.
-QString highlightFor(const QString& typed)
-{
-    QStringList stems = SearchWords::stemsOf(typed);
-    std::stable_sort(stems.begin(), stems.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
-    return stems.value(0);
-}
-
 } // namespace
 
 CourseSearchWindow::CourseSearchWindow(QWidget* parent, std::function<QStringList()> listed)
@@ -40,6 +33,8 @@ CourseSearchWindow::CourseSearchWindow(QWidget* parent, std::function<QStringLis
     , m_status(new QLabel(this))
     , m_skipped(new QLabel(this))
 {
+    m_runner = new CourseSearchRunner(
+        [this](const CourseSearchRunner::Answer& answer) { ErrorReport::guard([&] { showAnswer(answer); }); }, this);
     setObjectName(QStringLiteral("CourseSearch"));
     setWindowTitle(QStringLiteral("Поиск по курсу"));
     m_field->setObjectName(QStringLiteral("SearchField"));
@@ -52,6 +47,9 @@ CourseSearchWindow::CourseSearchWindow(QWidget* parent, std::function<QStringLis
     m_results->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_status->setObjectName(QStringLiteral("SearchStatus"));
+    m_status->setTextFormat(Qt::RichText);
+    connect(m_status, &QLabel::linkActivated, this,
+            [this](const QString& link) { ErrorReport::guard([&] { m_field->setText(QUrl::fromPercentEncoding(link.toUtf8())); }); });
     m_skipped->setObjectName(QStringLiteral("SearchSkipped"));
     m_skipped->setWordWrap(true);
     m_skipped->hide();
@@ -67,7 +65,11 @@ CourseSearchWindow::CourseSearchWindow(QWidget* parent, std::function<QStringLis
     connect(m_results, &QListWidget::itemActivated, this, [this] { ErrorReport::guard([this] { openCurrent(); }); });
 }
 
-CourseSearchWindow::~CourseSearchWindow() = default;
+// The runner's thread is ended before the members its answers would reach are gone.
+CourseSearchWindow::~CourseSearchWindow()
+{
+    delete m_runner;
+}
 
 void CourseSearchWindow::openSearch()
 {
@@ -85,17 +87,26 @@ void CourseSearchWindow::openSearch()
     m_field->selectAll();
 }
 
+// An index that fails to refresh is remade once before search is given up for this time.
 void CourseSearchWindow::updateIndex()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_indexError.clear();
-    try {
-        const QString folder = ProgramFolder::path();
-        if (!m_index)
-            m_index = std::make_unique<CourseIndex>(CourseIndex::defaultFile(folder));
-        showSkipped(m_index->refresh(folder, m_listed ? m_listed() : QStringList()).skipped);
-    } catch (const DataError& error) {
-        m_indexError = error.message();
+    const std::lock_guard<std::mutex> hold(m_runner->indexLock());
+    const QString folder = ProgramFolder::path();
+    if (!m_index)
+        m_index = std::make_shared<CourseIndex>(CourseIndex::defaultFile(folder));
+    const QStringList listed = m_listed ? m_listed() : QStringList();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            if (attempt > 0)
+                m_index->remake();
+            showSkipped(m_index->refresh(folder, listed).skipped);
+            m_indexError.clear();
+            break;
+        } catch (const DataError& error) {
+            m_indexError = error.message();
+        }
     }
     QApplication::restoreOverrideCursor();
 }
@@ -121,32 +132,52 @@ QString CourseSearchWindow::resultHtml(const QString& title, const SearchSnippet
     return QStringLiteral("<div style=\"font-weight:bold\">%1</div><div>%2</div>").arg(title.toHtmlEscaped(), text);
 }
 
+bool CourseSearchWindow::isSearching() const
+{
+    return m_runner->isBusy();
+}
+
 void CourseSearchWindow::runSearch()
 {
-    m_results->clear();
+    m_runner->forget();
     const QString typed = m_field->text();
     if (!m_indexError.isEmpty()) {
-        m_status->setText(QStringLiteral("Поиск недоступен: %1").arg(m_indexError));
+        m_results->clear();
+        m_status->setText(QStringLiteral("Поиск недоступен: %1").arg(m_indexError.toHtmlEscaped()));
         return;
     }
     if (SearchWords::stemsOf(typed).isEmpty() || !m_index) {
+        m_results->clear();
         m_status->setText(QStringLiteral("Введите слово или его начало."));
         return;
     }
-    QVector<CourseIndex::Hit> hits;
-    try {
-        hits = m_index->search(typed, kMaxResults);
-    } catch (const DataError& error) {
-        m_status->setText(QStringLiteral("Поиск недоступен: %1").arg(error.message()));
+    // The list keeps the last answer until the new one comes.
+    m_status->setText(QStringLiteral("Поиск…"));
+    m_runner->ask(m_index, typed, kMaxResults, ProgramFolder::path());
+}
+
+void CourseSearchWindow::showAnswer(const CourseSearchRunner::Answer& answer)
+{
+    m_results->clear();
+    if (!answer.error.isEmpty()) {
+        m_status->setText(QStringLiteral("Поиск недоступен: %1").arg(answer.error.toHtmlEscaped()));
         return;
     }
-    const QString highlight = highlightFor(typed);
+    showHits(answer.hits);
+    if (answer.hits.isEmpty())
+        showSuggestion(answer.suggestion);
+    else
+        m_status->setText(QStringLiteral("Найдено документов: %1").arg(answer.hits.size()));
+}
+
+void CourseSearchWindow::showHits(const QVector<CourseIndex::Hit>& hits)
+{
     // Before the window is first laid out the list has no width of its own yet.
     const int width = std::max(m_results->viewport()->width(), kMinimumTextWidth) - 8;
     for (const auto& hit : hits) {
         auto* item = new QListWidgetItem(m_results);
         item->setData(kDocumentRole, hit.path);
-        item->setData(kHighlightRole, highlight);
+        item->setData(kHighlightRole, hit.snippet.words);
         item->setToolTip(hit.path);
         auto* label = new QLabel(resultHtml(hit.title, hit.snippet));
         label->setWordWrap(true);
@@ -158,8 +189,17 @@ void CourseSearchWindow::runSearch()
     }
     if (m_results->count() > 0)
         m_results->setCurrentRow(0);
-    m_status->setText(hits.isEmpty() ? QStringLiteral("Ничего не найдено.")
-                                     : QStringLiteral("Найдено документов: %1").arg(hits.size()));
+}
+
+// A click on the offered words searches for them.
+void CourseSearchWindow::showSuggestion(const QString& suggestion)
+{
+    if (suggestion.isEmpty()) {
+        m_status->setText(QStringLiteral("Ничего не найдено."));
+        return;
+    }
+    m_status->setText(QStringLiteral("Ничего не найдено. Возможно, вы искали: <a href=\"%1\">%2</a>")
+                          .arg(QString::fromUtf8(QUrl::toPercentEncoding(suggestion)), suggestion.toHtmlEscaped()));
 }
 
 void CourseSearchWindow::openCurrent()
@@ -167,7 +207,7 @@ void CourseSearchWindow::openCurrent()
     QListWidgetItem* item = m_results->currentItem();
     if (!item)
         return;
-    emit documentChosen(item->data(kDocumentRole).toString(), item->data(kHighlightRole).toString());
+    emit documentChosen(item->data(kDocumentRole).toString(), item->data(kHighlightRole).toStringList());
 }
 
 // In the field, Up and Down walk the results, Enter opens the current one, Escape closes.

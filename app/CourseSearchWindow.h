@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/CourseSearchRunner.h"
+
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
-class CourseIndex;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -30,10 +31,13 @@ public:
     // The rich text of a result: the title, then the snippet with its marks (escaped).
     static QString resultHtml(const QString& title, const SearchSnippet& snippet);
 
+    // A search is asked and its answer not yet shown (searches run off this thread).
+    bool isSearching() const;
+
 signals:
-    // A result was chosen: its document (relative to the program folder) and the text to
-    // highlight in it.
-    void documentChosen(const QString& document, const QString& highlight);
+    // A result was chosen: its document (relative to the program folder) and the words
+    // to highlight in it (as SearchWords::word() gives them).
+    void documentChosen(const QString& document, const QStringList& highlight);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,11 +45,15 @@ protected:
 private:
     void updateIndex();
     void runSearch();
+    void showAnswer(const CourseSearchRunner::Answer& answer);
+    void showHits(const QVector<CourseIndex::Hit>& hits);
+    void showSuggestion(const QString& suggestion);
     void openCurrent();
     void showSkipped(const QStringList& skipped);
 
     std::function<QStringList()> m_listed;
-    std::unique_ptr<CourseIndex> m_index;
+    std::shared_ptr<CourseIndex> m_index;
+    CourseSearchRunner* m_runner;
     QString m_indexError;
     QLineEdit* m_field;
     QListWidget* m_results;

@@ -8,6 +8,7 @@
 #include "app/ViewInputFilter.h"
 #include "app/ViewPrinting.h"
 #include "app/ViewZoom.h"
+#include "app/WordHighlight.h"
 #include "data/DataError.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
@@ -49,6 +50,7 @@ ReaderTools::ReaderTools(TForm3& form, QWebEngineView* view, QComboBox* topics, 
     , m_states(new BrowseStates(view, [this] {
         return BrowseStates::State{BrowseMode, m_topics->currentText(), m_presentation && m_presentation->isEnabled()};
     }))
+    , m_highlight(new WordHighlight(view))
 {
     auto* input = new ViewInputFilter(view);
     input->watchAlone(&form);
@@ -173,15 +175,14 @@ void ReaderTools::showPlace(int browseMode, const QString& topic)
     m_view->show();
 }
 
-void ReaderTools::openDocument(const QString& document, const QString& highlight)
+void ReaderTools::openDocument(const QString& document, const QStringList& highlight)
 {
     const CourseCatalogue::Place place = readCatalogue().placeOf(document);
     showPlace(place.browseMode, place.topic);
     m_view->load(QUrl::fromLocalFile(ProgramFolder::path() + document));
+    m_highlight->markAfterLoading(highlight);
     m_form.raise();
     m_form.activateWindow();
-    if (!highlight.isEmpty())
-        m_findBar->open(highlight, FindBar::When::AfterLoading);
 }
 
 void ReaderTools::restoreLastPlace()

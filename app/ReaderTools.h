@@ -13,6 +13,7 @@ class QWebEngineView;
 class TForm3;
 class ViewPrinting;
 class ViewZoom;
+class WordHighlight;
 
 // What the main window offers a student beyond the menu: find in the open document
 // (Ctrl+F), search the whole course (Ctrl+Shift+F), zoom (Ctrl+plus, Ctrl+minus, Ctrl+0,
@@ -29,6 +30,7 @@ public:
     ViewZoom* zoom() const { return m_zoom; }
     ViewPrinting* printing() const { return m_printing; }
     CourseSearchWindow* searchWindow() const { return m_searchWindow; }
+    WordHighlight* highlight() const { return m_highlight; }
 
     void openFind();
     void openCourseSearch();
@@ -36,8 +38,8 @@ public:
     void forward();
 
     // Opens a document of the program folder in its browse mode with its topic chosen, and
-    // highlights the text in it (none when empty).
-    void openDocument(const QString& document, const QString& highlight);
+    // marks these whole words in it (none when empty).
+    void openDocument(const QString& document, const QStringList& highlight);
 
     // Reopens the last document with its browse mode, topic and scroll position, unless
     // the student switched that off or the document is gone. Done once, at the first
@@ -62,5 +64,6 @@ private:
     CourseSearchWindow* m_searchWindow;
     QWidget* m_presentation;
     BrowseStates* m_states;
+    WordHighlight* m_highlight;
     bool m_restored = false;
 };

@@ -294,14 +294,28 @@ bool TForm1::FormClose()
     try {
         scoreAndStore();
     } catch (const DataError& error) {
-        // The answers stay, so the student can finish again once the database is back.
         ErrorReport::show(error);
+        if (!keepOpenAfterFailedStore()) {
+            finishTest();
+            return true;
+        }
+        // The answers stay, so the student can finish again once the database is back.
         if (remainingSeconds() > 0)
             Timer1.start();
         return false;
     }
     finishTest();
     return true;
+}
+
+// A fault that does not pass (a file nobody may write to) must not hold the student in
+// the test: they choose between trying again later and finishing without the record.
+bool TForm1::keepOpenAfterFailedStore()
+{
+    return Dialogs::instance().askYesNo(
+        QStringLiteral("Результат не сохранён. Оставить тест открытым, чтобы сохранить результат позже?\n"
+                       "«Нет» завершает тест без записи результата."),
+        QStringLiteral("Учебник"), Dialogs::Icon::Warning);
 }
 
 void TForm1::scoreAndStore()

@@ -80,6 +80,7 @@ private:
     qint64 remainingSeconds() const;
     void showRemainingTime(qint64 seconds);
     void scoreAndStore();
+    static bool keepOpenAfterFailedStore();
     void finishTest();
 
     std::unique_ptr<Ui::Form1> ui;

@@ -1,5 +1,6 @@
 #include "testing/TForm5.h"
 
+#include "data/TypedName.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "skin/TsSkinManager.h"
@@ -44,13 +45,13 @@ void TForm5::openEmpty()
 
 QString TForm5::studentName() const
 {
-    return ui->sEdit1->text();
+    return TypedName::cleanTrimmed(ui->sEdit1->text());
 }
 
 void TForm5::sButton2Click()
 {
     ErrorReport::guard([&] {
-        if (ui->sEdit1->text().isEmpty()) {
+        if (studentName().isEmpty()) {
             Dialogs::instance().messageBox(QStringLiteral("Вы не зарегистрировались!"),
                                            QStringLiteral("Information"), Dialogs::Icon::Information);
             return;

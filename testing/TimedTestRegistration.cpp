@@ -1,5 +1,6 @@
 #include "testing/TimedTestRegistration.h"
 
+#include "data/TypedName.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 #include "testing/TForm1.h"
@@ -33,8 +34,8 @@ void TimedTestRegistration::openEmpty()
 void TimedTestRegistration::startButtonClicked()
 {
     ErrorReport::guard([&] {
-        const QString fio = ui->fioEdit->text().trimmed();
-        const QString gruppa = ui->gruppaEdit->text().trimmed();
+        const QString fio = TypedName::cleanTrimmed(ui->fioEdit->text());
+        const QString gruppa = TypedName::cleanTrimmed(ui->gruppaEdit->text());
         if (fio.isEmpty() || gruppa.isEmpty()) {
             Dialogs::instance().messageBox(QStringLiteral("Вы не зарегистрировались!"),
                                            QStringLiteral("Information"), Dialogs::Icon::Information);

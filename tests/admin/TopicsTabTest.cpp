@@ -155,10 +155,24 @@ TEST_F(TopicsTab, NothingIsAddedWithoutAFileOrAName)
     dialogs.fileAnswers.push_back(QStringLiteral("/tmp/b.htm"));
     dialogs.inputAnswers.push_back(std::nullopt);
     click(addButton());
+    // A name of nothing visible (a pasted NUL, zero-width and blank characters) is none.
+    dialogs.fileAnswers.push_back(QStringLiteral("/tmp/c.htm"));
+    dialogs.inputAnswers.push_back(QString(QChar(0)) + QStringLiteral(" \u200B\t"));
+    click(addButton());
     EXPECT_TRUE(dialogs.messages().isEmpty());
 
     EXPECT_EQ(topicCount(), 1);
     ASSERT_EQ(list()->count(), 1);
+}
+
+TEST_F(TopicsTab, APastedControlCharacterIsDroppedFromTheTopicName)
+{
+    form2->show();
+    dialogs.fileAnswers.push_back(QStringLiteral("/tmp/lec9.htm"));
+    dialogs.inputAnswers.push_back(QStringLiteral(" Лек") + QChar(0) + QStringLiteral("ция\u200B 9 "));
+    click(addButton());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT name FROM temi WHERE file_name = 'lec9.htm'")).toString(),
+              QStringLiteral("Лекция 9"));
 }
 
 TEST_F(TopicsTab, DeleteRemovesEveryRecordOfTheSelectedName)

@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 class FixedTestFaultTest : public FixedTestFixture
@@ -118,10 +120,13 @@ TEST_F(TimedTestFaultTest, AResultThatCannotBeStoredKeepsTheTestOpenUntilItCanBe
 
     exec(QStringLiteral("BEGIN IMMEDIATE"));
     dialogs.yesNoAnswers.push_back(true);
+    dialogs.yesNoAnswers.push_back(true); // keep the test open
     button("Button4")->click();
     ASSERT_FALSE(dialogs.boxes.isEmpty());
-    EXPECT_EQ(dialogs.boxes.back().icon, Dialogs::Icon::Error);
-    EXPECT_TRUE(dialogs.boxes.back().text.startsWith(QStringLiteral("База данных занята"))) << dialogs.boxes.back().text.toStdString();
+    const auto error = std::find_if(dialogs.boxes.begin(), dialogs.boxes.end(),
+                                    [](const auto& box) { return box.icon == Dialogs::Icon::Error; });
+    ASSERT_NE(error, dialogs.boxes.end());
+    EXPECT_TRUE(error->text.startsWith(QStringLiteral("База данных занята"))) << error->text.toStdString();
     EXPECT_TRUE(form->isTestRunning()) << "the answers are kept";
     exec(QStringLiteral("COMMIT"));
 
@@ -130,6 +135,26 @@ TEST_F(TimedTestFaultTest, AResultThatCannotBeStoredKeepsTheTestOpenUntilItCanBe
     EXPECT_FALSE(form->isTestRunning());
     EXPECT_EQ(text(QStringLiteral("SELECT fio || '/' || gruppa || '/' || procent FROM rezult")), QStringLiteral("Орлова/ИС-21/67"));
     EXPECT_EQ(number(QStringLiteral("SELECT count(*) FROM rezult")), 1);
+}
+
+// A result the database refuses for good (a file nobody may write to) lets the student
+// finish the test instead of holding it open until the program ends.
+TEST_F(TimedTestFaultTest, AStoreThatKeepsFailingLetsTheStudentFinish)
+{
+    setParams(QStringLiteral("10"), QStringLiteral("3"));
+    addQuestions(3);
+    TimedTestFio = QStringLiteral("Орлова");
+    TimedTestGruppa = QStringLiteral("ИС-21");
+    ASSERT_TRUE(startTest());
+    answerAll([](int) { return true; });
+
+    exec(QStringLiteral("BEGIN IMMEDIATE"));
+    dialogs.yesNoAnswers.push_back(true);
+    dialogs.yesNoAnswers.push_back(false); // finish without the record
+    button("Button4")->click();
+    exec(QStringLiteral("COMMIT"));
+    EXPECT_FALSE(form->isTestRunning());
+    EXPECT_EQ(number(QStringLiteral("SELECT count(*) FROM rezult")), 0);
 }
 
 } // namespace

@@ -31,7 +31,9 @@ TEST_F(TimedTestRegistrationWindow, BothNameAndGroupAreRequired)
         const char* fio;
         const char* gruppa;
     };
-    const Row rows[] = {{"", ""}, {"Петров", ""}, {"", "ИВТ-21"}, {"   ", "ИВТ-21"}, {"Петров", "  "}};
+    const Row rows[] = {{"", ""},          {"Петров", ""},          {"", "ИВТ-21"},
+                        {"   ", "ИВТ-21"}, {"Петров", "  "},        {"\u200B\u2060", "ИВТ-21"},
+                        {"Петров", "\t\xC2\xAD"}};
     for (const Row& row : rows) {
         dialogs.clear();
         type("fioEdit", QString::fromUtf8(row.fio));
@@ -45,6 +47,20 @@ TEST_F(TimedTestRegistrationWindow, BothNameAndGroupAreRequired)
         EXPECT_FALSE(form->isVisible());
         EXPECT_TRUE(TimedTestFio.isEmpty());
     }
+}
+
+// A NUL from a paste once made the result impossible to store and held the test open.
+TEST_F(TimedTestRegistrationWindow, APastedNulIsDroppedAndTheResultIsStored)
+{
+    type("fioEdit", QStringLiteral("Пет") + QChar(0) + QStringLiteral("ров"));
+    type("gruppaEdit", QStringLiteral("ПИ-11") + QChar(0));
+    clickStart();
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    EXPECT_EQ(TimedTestFio, QStringLiteral("Петров"));
+    ASSERT_TRUE(form->isTestRunning());
+    form->close();
+    EXPECT_FALSE(form->isTestRunning());
+    EXPECT_EQ(text(QStringLiteral("SELECT fio || '|' || gruppa FROM rezult")), QStringLiteral("Петров|ПИ-11"));
 }
 
 TEST_F(TimedTestRegistrationWindow, StartStoresNameAndGroupAndOpensTheTest)

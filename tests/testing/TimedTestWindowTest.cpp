@@ -381,9 +381,11 @@ TEST_F(TimedTestWindow, FailedStoringKeepsTheTestOpenWithItsAnswers)
     answerAll([](int) { return true; });
     exec(QStringLiteral("ALTER TABLE rezult RENAME TO rezult_away"));
 
+    dialogs.yesNoAnswers.push_back(true); // keep the test open to store it later
     form->close();
-    ASSERT_EQ(dialogs.boxes.size(), 2);
+    ASSERT_EQ(dialogs.boxes.size(), 3);
     EXPECT_EQ(dialogs.boxes[1].icon, Dialogs::Icon::Error);
+    EXPECT_EQ(dialogs.boxes[2].kind, QStringLiteral("yesno"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->isTestRunning());
     EXPECT_EQ(form->sheet().unansweredCount(), 0);
