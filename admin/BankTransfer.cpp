@@ -8,7 +8,7 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/QuestionBankStore.h"
-#include "data/SqlStatement.h"
+#include "data/Statements.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReport.h"
 
@@ -61,17 +61,12 @@ QVector<StoredQuestion> toStored(const QVector<BankQuestion>& questions)
 
 qint64 timedTestQuestionCount(Connection& connection)
 {
-    connection.open();
-    SqlStatement statement(connection.handle(), QStringLiteral("SELECT kolvo FROM params WHERE identifikator = 1"));
-    return statement.step() ? statement.value(0).toLongLong() : 0;
+    return connection.execute(Statements::selectQuestionCount()).rows.value(0).value(0).toLongLong();
 }
 
 qint64 bankSize(Connection& connection)
 {
-    connection.open();
-    SqlStatement statement(connection.handle(), QStringLiteral("SELECT count(*) FROM questions"));
-    statement.step();
-    return statement.value(0).toLongLong();
+    return connection.execute(Statements::countBankQuestions()).rows.value(0).value(0).toLongLong();
 }
 
 QString skippedList(const QVector<SkippedQuestion>& skipped)

@@ -66,14 +66,14 @@ bool exportTimedResults(Connection& connection)
 bool exportFixedResults(Connection& connection)
 {
     return exportTable(connection,
-                       QStringLiteral("select fio as Имя, data as Дата, kol as Вопросов, ocenka as Оценка from result"),
+                       Statements::selectFixedResultsForGrid(),
                        QStringLiteral("тестирование %1.csv").arg(today()));
 }
 
 bool hasTimedResults(Connection& connection)
 {
     Query query(connection);
-    query.setSql(QStringLiteral("select count(*) as m from rezult"));
+    query.setSql(Statements::countTimedResults());
     query.open();
     return query.fieldAsInteger(QStringLiteral("m")) > 0;
 }

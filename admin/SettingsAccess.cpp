@@ -2,6 +2,8 @@
 
 #include "admin/SettingsPassword.h"
 #include "admin/TForm2.h"
+#include "data/Query.h"
+#include "data/ServerRoles.h"
 #include "platform/Dialogs.h"
 #include "ui/Globals.h"
 
@@ -12,6 +14,10 @@ void open()
     if (!Form2)
         return;
     Dialogs& dialogs = Dialogs::instance();
+    if (!ServerRoles::mayTeach(Form2->query().connection())) {
+        dialogs.showMessage(ServerRoles::studentRefusal());
+        return;
+    }
     const std::optional<QString> typed = dialogs.inputQuery(
         Dialogs::applicationTitle(), QStringLiteral("Введите пароль:"), QString(), Dialogs::Echo::Password);
     if (!typed)

@@ -1,8 +1,9 @@
 #include "app/CourseCatalogue.h"
 
-#include "data/SqlStatement.h"
+#include "data/Connection.h"
+#include "data/Statements.h"
 
-void CourseCatalogue::read(sqlite3* db)
+void CourseCatalogue::read(Connection& db)
 {
     m_places.clear();
     m_topicDocuments.clear();
@@ -11,12 +12,11 @@ void CourseCatalogue::read(sqlite3* db)
 }
 
 // The first topic (in the table's order) that names a document is its place.
-void CourseCatalogue::readTopics(sqlite3* db, const char* table, int browseMode)
+void CourseCatalogue::readTopics(Connection& db, const char* table, int browseMode)
 {
-    SqlStatement select(db, QStringLiteral("SELECT name, file_name FROM %1 ORDER BY rowid").arg(QLatin1String(table)));
-    while (select.step()) {
-        const QVariant name = select.value(0);
-        const QVariant file = select.value(1);
+    for (const QVector<QVariant>& row : db.execute(Statements::selectTopicDocuments(QLatin1String(table))).rows) {
+        const QVariant name = row.at(0);
+        const QVariant file = row.at(1);
         if (name.isNull() || file.isNull())
             continue;
         const QString document = QStringLiteral("text/") + file.toString();

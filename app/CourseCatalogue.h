@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-struct sqlite3;
+class Connection;
 
 // Where each document of the course belongs: a lecture or a laboratory work is opened in
 // its browse mode with its topic chosen; the course documents and the manual in none.
@@ -20,7 +20,7 @@ public:
     };
 
     // Reads the lectures and the laboratory works. Throws DataError.
-    void read(sqlite3* db);
+    void read(Connection& db);
 
     // The place of a document given relative to the program folder ("text/lec01.htm").
     Place placeOf(const QString& document) const;
@@ -33,7 +33,7 @@ public:
     static QString manual() { return QStringLiteral("text/help.htm"); }
 
 private:
-    void readTopics(sqlite3* db, const char* table, int browseMode);
+    void readTopics(Connection& db, const char* table, int browseMode);
 
     QHash<QString, Place> m_places;
     QStringList m_topicDocuments;

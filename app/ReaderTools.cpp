@@ -149,7 +149,7 @@ CourseCatalogue ReaderTools::readCatalogue() const
     CourseCatalogue catalogue;
     if (Form1 && Form1->data().ADOConnection2.isOpen()) {
         try {
-            catalogue.read(Form1->data().ADOConnection2.handle());
+            catalogue.read(Form1->data().ADOConnection2);
         } catch (const DataError&) {
         }
     }

@@ -2,10 +2,16 @@
 
 #include "data/DataError.h"
 #include "data/EngineFault.h"
+#include "data/Outbox.h"
+#include "data/PgEngine.h"
+#include "data/ServerUnreachable.h"
+#include "data/SqlMarkers.h"
 #include "data/SqlStatement.h"
+#include "data/SqliteEngine.h"
 
 #include <QFileInfo>
 #include <QUrl>
+#include <QUuid>
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -24,6 +30,8 @@ bool isWalFile(const QString& path)
 
 } // namespace
 
+Connection::Connection() = default;
+
 Connection::~Connection()
 {
     close();
@@ -41,6 +49,10 @@ void Connection::setDatabasePath(const QString& path)
 
 void Connection::open()
 {
+    if (isServer()) {
+        openServer();
+        return;
+    }
     if (m_db) {
         requireFileInPlace();
         return;
@@ -69,6 +81,7 @@ void Connection::open()
     }
     chooseJournal(db);
     m_db = db;
+    m_fileEngine = std::make_unique<SqliteEngine>(m_db);
     rememberFile();
 }
 
@@ -150,8 +163,77 @@ void Connection::rememberFile()
 
 void Connection::close()
 {
+    m_serverEngine.reset();
+    m_fileEngine.reset();
     if (!m_db)
         return;
     sqlite3_close_v2(m_db);
     m_db = nullptr;
+}
+
+bool Connection::isOpen() const
+{
+    return m_db != nullptr || (m_serverEngine && m_serverEngine->isOpen());
+}
+
+void Connection::setServer(const QString& connectionString)
+{
+    if (connectionString == m_server)
+        return;
+    close();
+    m_server = connectionString;
+}
+
+QString Connection::processAttempt()
+{
+    static const QString attempt = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    return attempt;
+}
+
+// A link that dropped is made again here, so a server back after an outage is used at once.
+void Connection::openServer()
+{
+    if (!m_serverEngine)
+        m_serverEngine = std::make_unique<PgEngine>(m_server, m_attempt);
+    m_serverEngine->open();
+}
+
+DatabaseEngine& Connection::engine()
+{
+    open();
+    if (isServer())
+        return *m_serverEngine;
+    return *m_fileEngine;
+}
+
+SqlRows Connection::run(const SqlText& sql)
+{
+    DatabaseEngine& target = engine();
+    const SqlMarkers::EngineText text = SqlMarkers::translate(sql.textFor(dialect()), dialect());
+    QVector<QVariant> values;
+    values.reserve(text.markers.size());
+    int next = 0;
+    for (const QString& marker : text.markers) {
+        if (marker.isEmpty())
+            values.append(next < sql.values.size() ? sql.values.at(next++) : QVariant());
+        else
+            values.append(sql.named.value(marker));
+    }
+    return target.run(text.text, values);
+}
+
+SqlRows Connection::execute(const SqlText& sql)
+{
+    if (!sql.mayWait || !isServer() || !m_outbox)
+        return run(sql);
+    try {
+        return run(sql);
+    } catch (const ServerUnreachable&) {
+        m_outbox->keep(sql);
+        if (m_deferredNotice)
+            m_deferredNotice();
+        SqlRows kept;
+        kept.deferred = true;
+        return kept;
+    }
 }

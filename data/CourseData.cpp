@@ -13,6 +13,24 @@ CourseData::CourseData()
 {
     ADOConnection1.setCompanion(&ADOConnection2);
     ADOConnection2.setCompanion(&ADOConnection1);
+    tblResult.setInsertsMayWait(true);
+}
+
+void CourseData::useServer(const QString& connectionString)
+{
+    for (TableObject* table : {&tblTemi, &tblTest, &tblTesting, &tblResult, &tblPrakt, &tblLab})
+        table->close();
+    ADOQuery1.close();
+    ADOConnection1.setServer(connectionString);
+    ADOConnection2.setServer(connectionString);
+}
+
+void CourseData::setOutbox(Outbox* outbox, const std::function<void()>& notice)
+{
+    for (Connection* connection : {&ADOConnection1, &ADOConnection2}) {
+        connection->setOutbox(outbox);
+        connection->setDeferredNotice(notice);
+    }
 }
 
 QString CourseData::databaseFile(const QString& programFolder)
@@ -23,7 +41,8 @@ QString CourseData::databaseFile(const QString& programFolder)
 // Both connections take the file from the program folder, whatever the current directory.
 void CourseData::openTables(const QString& programFolder)
 {
-    ADOConnection2.setDatabasePath(databaseFile(programFolder));
+    if (!ADOConnection2.isServer())
+        ADOConnection2.setDatabasePath(databaseFile(programFolder));
     ADOConnection2.open();
     for (TableObject* table : {&tblTemi, &tblTest, &tblTesting, &tblResult, &tblPrakt, &tblLab})
         table->open();
@@ -31,6 +50,7 @@ void CourseData::openTables(const QString& programFolder)
 
 void CourseData::openStatementConnection(const QString& programFolder)
 {
-    ADOConnection1.setDatabasePath(databaseFile(programFolder));
+    if (!ADOConnection1.isServer())
+        ADOConnection1.setDatabasePath(databaseFile(programFolder));
     ADOConnection1.open();
 }

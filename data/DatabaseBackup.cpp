@@ -2,8 +2,11 @@
 
 #include "data/Connection.h"
 #include "data/CourseSchema.h"
+#include "data/CourseCopy.h"
 #include "data/DataError.h"
 #include "data/EngineFault.h"
+#include "data/Statements.h"
+#include "data/Transaction.h"
 #include "data/SqlStatement.h"
 
 #include <QDir>
@@ -93,6 +96,22 @@ QStringList schemaProblems(sqlite3* db)
     return problems;
 }
 
+// The course on the server goes into a new file table by table, in one reading transaction.
+void saveFromServer(Connection& server, const QString& partial)
+{
+    openFile(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE).reset();
+    Connection file;
+    file.setDatabasePath(partial);
+    Transaction writing(file);
+    for (const ServerSchema::CopiedTable& table : ServerSchema::copiedTables())
+        file.execute(Statements::createPlainTable(table.name, table.columns));
+    Transaction reading(server);
+    CourseCopy::copyAll(server, file, CourseCopy::Mode::Append);
+    reading.commit();
+    writing.commit();
+    file.execute(QStringLiteral("PRAGMA journal_mode=DELETE"));
+}
+
 } // namespace
 
 void save(Connection& connection, const QString& file)
@@ -101,10 +120,14 @@ void save(Connection& connection, const QString& file)
     const QString partial = file + QStringLiteral(".part");
     QFile::remove(partial);
     try {
-        Handle target = openFile(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        copy(target.get(), connection.handle());
-        // The copy keeps no journal beside it, so the one file is the whole backup.
-        SqlStatement(target.get(), QStringLiteral("PRAGMA journal_mode=DELETE")).run();
+        if (connection.isServer()) {
+            saveFromServer(connection, partial);
+        } else {
+            Handle target = openFile(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+            copy(target.get(), connection.handle());
+            // The copy keeps no journal beside it, so the one file is the whole backup.
+            SqlStatement(target.get(), QStringLiteral("PRAGMA journal_mode=DELETE")).run();
+        }
     } catch (...) {
         QFile::remove(partial);
         throw;
@@ -134,6 +157,14 @@ QStringList check(const QString& file)
 void restore(Connection& connection, const QString& file)
 {
     connection.open();
+    if (connection.isServer()) {
+        Connection source;
+        source.setDatabasePath(file);
+        Transaction replacing(connection);
+        CourseCopy::copyAll(source, connection, CourseCopy::Mode::Replace);
+        replacing.commit();
+        return;
+    }
     Handle source = openFile(file, SQLITE_OPEN_READONLY);
     // A database with write-ahead logging takes pages of its own size only; the engine's
     // own message would just say "readonly".

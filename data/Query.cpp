@@ -3,8 +3,6 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/FieldValue.h"
-#include "data/SqlStatement.h"
-#include "data/Statements.h"
 
 Query::Query(Connection& connection, QObject* parent)
     : QObject(parent)
@@ -12,11 +10,10 @@ Query::Query(Connection& connection, QObject* parent)
 {
 }
 
-void Query::setSql(const QString& sql)
+void Query::setSql(const SqlText& sql)
 {
     close();
     m_sql = sql;
-    m_parameter.reset();
 }
 
 void Query::clear()
@@ -26,7 +23,7 @@ void Query::clear()
 
 void Query::setParameter(const QString& name, const QVariant& value)
 {
-    m_parameter.emplace(name, value);
+    m_sql.named.insert(name.startsWith(u':') ? name : u':' + name, value);
 }
 
 void Query::open()
@@ -44,26 +41,11 @@ void Query::execSql()
 void Query::run(bool keepRows)
 {
     close();
-    m_connection.open();
-    SqlStatement statement(m_connection.handle(), Statements::toEngineDialect(m_sql));
-    if (m_parameter)
-        statement.bind(m_parameter->first, m_parameter->second);
-
-    QVector<QVector<QVariant>> rows;
-    const int columns = statement.columnCount();
-    while (statement.step()) {
-        if (!keepRows)
-            continue;
-        QVector<QVariant> row;
-        row.reserve(columns);
-        for (int i = 0; i < columns; ++i)
-            row.append(statement.value(i));
-        rows.append(std::move(row));
-    }
+    SqlRows result = m_connection.execute(m_sql);
     if (!keepRows)
         return;
-    m_columns = statement.columnNames();
-    m_rows = std::move(rows);
+    m_columns = std::move(result.columns);
+    m_rows = std::move(result.rows);
     m_active = true;
     first();
     emit changed();

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "data/SqlText.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
-
-#include <optional>
 
 class Connection;
 
@@ -19,12 +19,14 @@ class Query : public QObject
 public:
     explicit Query(Connection& connection, QObject* parent = nullptr);
 
-    // Replacing or clearing the text closes the query and forgets the parameter.
-    void setSql(const QString& sql);
-    const QString& sql() const { return m_sql; }
+    Connection& connection() const { return m_connection; }
+
+    // Replacing or clearing the statement closes the query and forgets the parameters.
+    void setSql(const SqlText& sql);
+    const QString& sql() const { return m_sql.text; }
     void clear();
 
-    // The value of the parameter marker ":par" for the next open() or execSql():
+    // The value of a named marker such as ":par" for the next open() or execSql():
     // integers are bound as integers, texts as texts.
     void setParameter(const QString& name, const QVariant& value);
 
@@ -57,8 +59,7 @@ private:
     void run(bool keepRows);
 
     Connection& m_connection;
-    QString m_sql;
-    std::optional<std::pair<QString, QVariant>> m_parameter;
+    SqlText m_sql;
     bool m_active = false;
     QStringList m_columns;
     QVector<QVector<QVariant>> m_rows;

@@ -6,9 +6,12 @@ namespace Statements {
 
 namespace {
 
-QString number(qint64 value)
+// Grave accents, not double quotes: the file engine takes a double-quoted name that
+// matches no column for a text, so a missing column would read as its own name instead of
+// failing. The server gets them as double quotes.
+QString quotedName(const QString& name)
 {
-    return QString::number(value);
+    return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';
 }
 
 } // namespace
@@ -25,21 +28,19 @@ QString selectTopicsByNumber()
     return QStringLiteral("select * from temi order by nom");
 }
 
-QString markTopic(const QString& name, bool marked)
+SqlText markTopic(const QString& name, bool marked)
 {
-    return QStringLiteral("UPDATE temi SET [check] = ") + (marked ? u'1' : u'0')
-        + QStringLiteral(" WHERE name=") + quoteText(name);
+    return {QStringLiteral("UPDATE temi SET [check] = ? WHERE name = ?"), {marked ? 1 : 0, name}};
 }
 
-QString insertTopic(const QString& fileName, const QString& name)
+SqlText insertTopic(const QString& fileName, const QString& name)
 {
-    return QStringLiteral("insert into temi (file_name, name) values (") + quoteText(fileName)
-        + u',' + quoteText(name) + u')';
+    return {QStringLiteral("insert into temi (file_name, name) values (?, ?)"), {fileName, name}};
 }
 
-QString deleteTopic(const QString& name)
+SqlText deleteTopic(const QString& name)
 {
-    return QStringLiteral("DELETE * FROM temi WHERE name = ") + quoteText(name);
+    return {QStringLiteral("DELETE * FROM temi WHERE name = ?"), {name}};
 }
 
 QString selectQuestionIds()
@@ -47,32 +48,30 @@ QString selectQuestionIds()
     return QStringLiteral("select id from questions");
 }
 
-QString selectQuestionWithKey(qint64 id)
+SqlText selectQuestionWithKey(qint64 id)
 {
-    return QStringLiteral("SELECT questions.question, keys.key FROM questions, keys WHERE questions.id=")
-        + number(id) + QStringLiteral(" and keys.id=") + number(id);
+    return {QStringLiteral("SELECT questions.question, keys.key FROM questions, keys WHERE questions.id = ? and keys.id = ?"),
+            {id, id}};
 }
 
-QString updateQuestionText(qint64 id, const QString& text)
+SqlText updateQuestionText(qint64 id, const QString& text)
 {
-    return QStringLiteral("update questions set [question]=") + quoteText(text)
-        + QStringLiteral("  WHERE id=") + number(id);
+    return {QStringLiteral("update questions set [question] = ? WHERE id = ?"), {text, id}};
 }
 
-QString updateKey(qint64 id, const QString& letter)
+SqlText updateKey(qint64 id, const QString& letter)
 {
-    return QStringLiteral("update keys set [key]=") + quoteText(letter) + QStringLiteral("  WHERE id=")
-        + number(id);
+    return {QStringLiteral("update keys set [key] = ? WHERE id = ?"), {letter, id}};
 }
 
-QString deleteQuestion(qint64 id)
+SqlText deleteQuestion(qint64 id)
 {
-    return QStringLiteral("delete * FROM questions WHERE id=") + number(id);
+    return {QStringLiteral("delete * FROM questions WHERE id = ?"), {id}};
 }
 
-QString deleteKey(qint64 id)
+SqlText deleteKey(qint64 id)
 {
-    return QStringLiteral("delete * FROM keys WHERE id=") + number(id);
+    return {QStringLiteral("delete * FROM keys WHERE id = ?"), {id}};
 }
 
 QString selectLargestQuestionId()
@@ -80,16 +79,14 @@ QString selectLargestQuestionId()
     return QStringLiteral("SELECT max(id) AS m FROM questions");
 }
 
-QString insertKey(qint64 id, const QString& letter)
+SqlText insertKey(qint64 id, const QString& letter)
 {
-    return QStringLiteral("insert into keys(id,[key]) values(") + number(id) + u',' + quoteText(letter)
-        + u')';
+    return {QStringLiteral("insert into keys(id,[key]) values(?, ?)"), {id, letter}};
 }
 
-QString insertQuestion(qint64 id, const QString& text)
+SqlText insertQuestion(qint64 id, const QString& text)
 {
-    return QStringLiteral("insert into questions(question,id) values(") + quoteText(text) + u','
-        + number(id) + u')';
+    return {QStringLiteral("insert into questions(question,id) values(?, ?)"), {text, id}};
 }
 
 QString countQuestions()
@@ -97,10 +94,9 @@ QString countQuestions()
     return QStringLiteral("select count(id) as m from questions");
 }
 
-QString updateParameters(qint32 minutes, qint32 count)
+SqlText updateParameters(qint32 minutes, qint32 count)
 {
-    return QStringLiteral("update params set vrem=") + number(minutes) + QStringLiteral(",kolvo=")
-        + number(count) + QStringLiteral(" where identifikator=1");
+    return {QStringLiteral("update params set vrem = ?, kolvo = ? where identifikator=1"), {minutes, count}};
 }
 
 QString deleteAllResults()
@@ -135,9 +131,10 @@ bool isDigitsOnly(const QString& text)
     return true;
 }
 
+// The columns by name: a student's login may read the time and count, not the password.
 QString selectParameters()
 {
-    return QStringLiteral("select * from params where identifikator=1");
+    return QStringLiteral("select identifikator, vrem, kolvo from params where identifikator=1");
 }
 
 QString selectQuestionByParameter()
@@ -150,13 +147,195 @@ QString selectKeyByParameter()
     return QStringLiteral("select key from keys where id=(:par)");
 }
 
-QString insertTimedResult(const QString& fio, const QString& gruppa, const QString& procent,
+SqlText insertTimedResult(const QString& fio, const QString& gruppa, const QString& procent,
                           const QString& started, const QString& finished)
 {
-    const QStringList values = {quoteText(fio), quoteText(gruppa), quoteText(procent),
-                                quoteText(started), quoteText(finished)};
-    return QStringLiteral("insert into rezult (fio,gruppa,procent,vrem_nachala,vrem_okonchaniya) values (")
-        + values.join(u',') + u')';
+    SqlText sql(QStringLiteral("insert into rezult (fio,gruppa,procent,vrem_nachala,vrem_okonchaniya) values (?, ?, ?, ?, ?)"),
+                {fio, gruppa, procent, started, finished});
+    sql.mayWait = true;
+    return sql;
+}
+
+QString selectFixedResultsForGrid()
+{
+    return QStringLiteral("select fio as Имя, data as Дата, kol as Вопросов, ocenka as Оценка from result");
+}
+
+QString countTimedResults()
+{
+    return QStringLiteral("select count(*) as m from rezult");
+}
+
+QString countBankQuestions()
+{
+    return QStringLiteral("SELECT count(*) FROM questions");
+}
+
+QString selectQuestionCount()
+{
+    return QStringLiteral("SELECT kolvo FROM params WHERE identifikator = 1");
+}
+
+QString answerLogExists()
+{
+    return QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'otvety'");
+}
+
+// The same definition as in the course schema script.
+QStringList createAnswerLog()
+{
+    return {QStringLiteral("CREATE TABLE IF NOT EXISTS otvety (fio TEXT, gruppa TEXT, vrem_nachala TEXT, id INTEGER, "
+                           "otv TEXT, pravilno INTEGER)"),
+            QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS otvety_popytka ON otvety (fio, gruppa, vrem_nachala, id)")};
+}
+
+// A missing key gives NULL, which coalesce turns into "not right". On the server the
+// attempt is part of the key, so two students of one name never share an answer row, and
+// the comparison's truth value is turned into the column's number explicitly.
+SqlText recordAnswer(const QString& fio, const QString& gruppa, const QString& started, qint64 questionId,
+                     const QString& letter)
+{
+    SqlText sql(QStringLiteral(
+        "INSERT INTO otvety (fio, gruppa, vrem_nachala, id, otv, pravilno) "
+        "VALUES (:fio, :gruppa, :started, :id, :letter, "
+        "coalesce((SELECT \"key\" = :letter FROM keys WHERE id = :id LIMIT 1), 0)) "
+        "ON CONFLICT (fio, gruppa, vrem_nachala, id) DO UPDATE SET otv = excluded.otv, pravilno = excluded.pravilno"));
+    sql.server = QStringLiteral(
+        "INSERT INTO otvety (fio, gruppa, vrem_nachala, id, otv, pravilno) "
+        "VALUES (:fio, :gruppa, :started, :id, :letter, "
+        "coalesce((SELECT (\"key\" = :letter::text)::int FROM keys WHERE id = :id::bigint LIMIT 1), 0)) "
+        "ON CONFLICT (attempt, fio, gruppa, vrem_nachala, id) DO UPDATE SET otv = excluded.otv, pravilno = excluded.pravilno");
+    sql.named = {{QStringLiteral(":fio"), fio},
+                 {QStringLiteral(":gruppa"), gruppa},
+                 {QStringLiteral(":started"), started},
+                 {QStringLiteral(":id"), questionId},
+                 {QStringLiteral(":letter"), letter}};
+    sql.mayWait = true;
+    return sql;
+}
+
+QString selectAnswers()
+{
+    return QStringLiteral("SELECT fio, gruppa, vrem_nachala, id, otv, pravilno FROM otvety ORDER BY rowid");
+}
+
+QString selectBank()
+{
+    return QStringLiteral("SELECT q.id, q.question, (SELECT k.\"key\" FROM keys k WHERE k.id = q.id LIMIT 1) "
+                          "FROM questions q ORDER BY q.id");
+}
+
+QString largestQuestionIdOrZero()
+{
+    return QStringLiteral("SELECT coalesce(max(id), 0) FROM questions");
+}
+
+SqlText insertBankKey(qint64 id, const QString& letter)
+{
+    return {QStringLiteral("INSERT INTO keys (id, \"key\") VALUES (?, ?)"), {id, letter}};
+}
+
+SqlText insertBankQuestion(qint64 id, const QString& text)
+{
+    return {QStringLiteral("INSERT INTO questions (question, id) VALUES (?, ?)"), {text, id}};
+}
+
+QStringList clearBank()
+{
+    return {QStringLiteral("DELETE FROM questions"), QStringLiteral("DELETE FROM keys"), QStringLiteral("DELETE FROM otvety")};
+}
+
+QString selectTopicDocuments(const QString& table)
+{
+    return QStringLiteral("SELECT name, file_name FROM %1 ORDER BY rowid").arg(quotedName(table));
+}
+
+QString selectTableRecords(const QString& table, const QStringList& columns)
+{
+    QStringList quoted;
+    for (const QString& column : columns)
+        quoted.append(quotedName(column));
+    return QStringLiteral("SELECT rowid, %1 FROM %2")
+        .arg(quoted.isEmpty() ? QStringLiteral("*") : quoted.join(u','), quotedName(table));
+}
+
+QString selectTableRecord(const QString& table, const QStringList& columns)
+{
+    return selectTableRecords(table, columns) + QStringLiteral(" WHERE rowid = ?");
+}
+
+QString updateTableRecord(const QString& table, const QStringList& changedColumns)
+{
+    QStringList assignments;
+    for (const QString& column : changedColumns)
+        assignments.append(quotedName(column) + QStringLiteral(" = ?"));
+    return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedName(table), assignments.join(u','));
+}
+
+QString insertTableRecord(const QString& table, const QStringList& columns)
+{
+    QString sql = QStringLiteral("INSERT INTO ") + quotedName(table);
+    if (columns.isEmpty()) {
+        sql += QStringLiteral(" DEFAULT VALUES");
+    } else {
+        QStringList quoted;
+        for (const QString& column : columns)
+            quoted.append(quotedName(column));
+        sql += QStringLiteral(" (%1) VALUES (%2)")
+                   .arg(quoted.join(u','), QStringList(columns.size(), QStringLiteral("?")).join(u','));
+    }
+    return sql + QStringLiteral(" RETURNING rowid");
+}
+
+QString deleteTableRecord(const QString& table)
+{
+    return QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedName(table));
+}
+
+QString deleteAllRows(const QString& table)
+{
+    return QStringLiteral("DELETE FROM %1").arg(quotedName(table));
+}
+
+QString createPlainTable(const QString& table, const QStringList& columns)
+{
+    QStringList quoted;
+    for (const QString& column : columns)
+        quoted.append(quotedName(column));
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(quotedName(table), quoted.join(QStringLiteral(", ")));
+}
+
+QString createOutbox()
+{
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS outbox (id TEXT NOT NULL UNIQUE, sql TEXT NOT NULL, "
+                          "server_sql TEXT, vals BLOB)");
+}
+
+SqlText keepInOutbox(const QString& id, const QString& text, const QString& serverText, const QByteArray& values)
+{
+    return {QStringLiteral("INSERT INTO outbox (id, sql, server_sql, vals) VALUES (?, ?, ?, ?)"),
+            {id, text, serverText, values}};
+}
+
+QString countOutbox()
+{
+    return QStringLiteral("SELECT count(*) FROM outbox");
+}
+
+QString selectOutbox()
+{
+    return QStringLiteral("SELECT rowid, id, sql, server_sql, vals FROM outbox ORDER BY rowid");
+}
+
+SqlText forgetKept(qint64 rowid)
+{
+    return {QStringLiteral("DELETE FROM outbox WHERE rowid = ?"), {rowid}};
+}
+
+// Nothing changes when the id was taken before: the caller then skips the statement.
+SqlText noteDelivered(const QString& id)
+{
+    return {QStringLiteral("INSERT INTO outbox_delivered (id) VALUES (?) ON CONFLICT DO NOTHING"), {id}};
 }
 
 // Only text outside quoted literals and quoted names is rewritten, so a value that happens

@@ -3,9 +3,7 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/FieldValue.h"
-#include "data/SqlStatement.h"
-
-#include <sqlite3.h>
+#include "data/Statements.h"
 
 #include <algorithm>
 
@@ -69,13 +67,6 @@ bool matches(const QVariant& field, const QString& foldedField, const LocateKey&
     return key.partial ? text.startsWith(key.text) : text == key.text;
 }
 
-// Grave accents, not double quotes: the engine takes a double-quoted name that matches no
-// column for a text, so a missing column would read as its own name instead of failing.
-QString quotedName(const QString& name)
-{
-    return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';
-}
-
 } // namespace
 
 TableObject::TableObject(Connection& connection, const QString& tableName, const QStringList& columns)
@@ -85,41 +76,19 @@ TableObject::TableObject(Connection& connection, const QString& tableName, const
 {
 }
 
-QString TableObject::quotedTable() const
-{
-    return quotedName(m_table);
-}
-
-QString TableObject::quotedField(int index) const
-{
-    return quotedName(m_fields.at(index));
-}
-
-// The row id first, then the columns: open() and readRecord() read records alike.
-QString TableObject::selectRecords() const
-{
-    QStringList columns;
-    for (const QString& column : m_columns)
-        columns.append(quotedName(column));
-    return QStringLiteral("SELECT rowid, %1 FROM %2")
-        .arg(columns.isEmpty() ? QStringLiteral("*") : columns.join(u','), quotedTable());
-}
-
 void TableObject::open()
 {
     if (isOpen())
         return;
-    m_connection.open();
-    SqlStatement statement(m_connection.handle(), selectRecords());
-    QStringList fields = statement.columnNames();
+    SqlRows read = m_connection.execute(Statements::selectTableRecords(m_table, m_columns));
+    QStringList fields = read.columns;
     fields.removeFirst();
     QVector<Record> records;
-    while (statement.step()) {
+    records.reserve(read.rows.size());
+    for (QVector<QVariant>& row : read.rows) {
         Record record;
-        record.rowid = statement.value(0).toLongLong();
-        record.values.reserve(fields.size());
-        for (int i = 1; i <= fields.size(); ++i)
-            record.values.append(statement.value(i));
+        record.rowid = row.takeFirst().toLongLong();
+        record.values = std::move(row);
         records.append(std::move(record));
     }
     m_fields = std::move(fields);
@@ -326,39 +295,31 @@ void TableObject::cancel()
 
 TableObject::Record TableObject::readRecord(qint64 rowid) const
 {
-    SqlStatement statement(m_connection.handle(), selectRecords() + QStringLiteral(" WHERE rowid = ?"));
-    statement.bind(1, rowid);
-    if (!statement.step())
+    SqlRows read = m_connection.execute({Statements::selectTableRecord(m_table, m_columns), {rowid}});
+    if (read.rows.isEmpty())
         throw DataError(QStringLiteral("Запись таблицы \"%1\" не найдена: её удалили после открытия таблицы")
                             .arg(m_table));
     Record record;
     record.rowid = rowid;
-    for (int i = 1; i <= m_fields.size(); ++i)
-        record.values.append(statement.value(i));
+    record.values = read.rows.first().mid(1);
     return record;
 }
 
 void TableObject::writeEdit()
 {
     Record& stored = m_records[m_current];
-    QStringList assignments;
+    QStringList changed;
     QVector<QVariant> values;
     for (int i = 0; i < m_fields.size(); ++i) {
         if (!sameValue(stored.values.at(i), m_pending.values.at(i))) {
-            assignments.append(quotedField(i) + QStringLiteral(" = ?"));
+            changed.append(m_fields.at(i));
             values.append(m_pending.values.at(i));
         }
     }
-    if (assignments.isEmpty())
+    if (changed.isEmpty())
         return;
-    m_connection.open();
-    SqlStatement statement(m_connection.handle(), QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                                      .arg(quotedTable(), assignments.join(u',')));
-    for (int i = 0; i < values.size(); ++i)
-        statement.bind(i + 1, values.at(i));
-    statement.bind(int(values.size()) + 1, stored.rowid);
-    statement.run();
-    if (sqlite3_changes(m_connection.handle()) == 0) {
+    values.append(stored.rowid);
+    if (m_connection.execute({Statements::updateTableRecord(m_table, changed), values}).changed == 0) {
         // Another program deleted it: the change can never be written, so it is dropped
         // and the table goes on instead of failing at every later move.
         cancel();
@@ -376,24 +337,18 @@ void TableObject::writeInsert()
     QVector<QVariant> values;
     for (int i = 0; i < m_fields.size(); ++i) {
         if (!m_pending.values.at(i).isNull()) {
-            columns.append(quotedField(i));
+            columns.append(m_fields.at(i));
             values.append(m_pending.values.at(i));
         }
     }
-    m_connection.open();
-    QString sql = QStringLiteral("INSERT INTO ") + quotedTable();
-    if (columns.isEmpty()) {
-        sql += QStringLiteral(" DEFAULT VALUES");
-    } else {
-        sql += QStringLiteral(" (%1) VALUES (%2)")
-                   .arg(columns.join(u','), QStringList(columns.size(), QStringLiteral("?")).join(u','));
-    }
-    SqlStatement statement(m_connection.handle(), sql);
-    for (int i = 0; i < values.size(); ++i)
-        statement.bind(i + 1, values.at(i));
-    statement.run();
-    const qint64 rowid = sqlite3_last_insert_rowid(m_connection.handle());
-    m_records.append(readRecord(rowid));
+    SqlText sql(Statements::insertTableRecord(m_table, columns), values);
+    sql.mayWait = m_mayWait;
+    const SqlRows inserted = m_connection.execute(sql);
+    // A result kept in the outbox has no row on the server yet: the snapshot holds it as given.
+    if (inserted.deferred)
+        m_records.append(m_pending);
+    else
+        m_records.append(readRecord(inserted.rows.value(0).value(0).toLongLong()));
     m_current = int(m_records.size()) - 1;
     m_eof = false;
     recordsChanged();
@@ -410,11 +365,7 @@ void TableObject::deleteRecord()
     }
     if (m_records.isEmpty())
         throw DataError(QStringLiteral("Таблица \"%1\" пуста: удалять нечего").arg(m_table));
-    m_connection.open();
-    SqlStatement statement(m_connection.handle(),
-                           QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()));
-    statement.bind(1, m_records.at(m_current).rowid);
-    statement.run();
+    m_connection.execute({Statements::deleteTableRecord(m_table), {m_records.at(m_current).rowid}});
     m_records.removeAt(m_current);
     if (m_current >= m_records.size())
         m_current = std::max(0, int(m_records.size()) - 1);

@@ -63,6 +63,10 @@ public:
     void cancel();
     void deleteRecord();
 
+    // The table holds results: a new record that cannot reach the server waits in the
+    // connection's outbox instead of failing.
+    void setInsertsMayWait(bool mayWait) { m_mayWait = mayWait; }
+
 private:
     struct Record {
         qint64 rowid = 0;
@@ -75,9 +79,6 @@ private:
     void writeEdit();
     void writeInsert();
     Record readRecord(qint64 rowid) const;
-    QString quotedTable() const;
-    QString selectRecords() const;
-    QString quotedField(int index) const;
     const QVector<int>& sortedBy(int field);
     void recordsChanged();
 
@@ -89,6 +90,7 @@ private:
     QVector<Record> m_records;
     int m_current = 0;
     bool m_eof = true;
+    bool m_mayWait = false;
     Record m_pending;
     // The second order over the records that locate searches, kept until they change.
     int m_sortField = -1;

@@ -1,24 +1,23 @@
 #include "data/Transaction.h"
 
-#include "data/SqlStatement.h"
+#include "data/Connection.h"
+#include "data/DatabaseEngine.h"
 
-#include <sqlite3.h>
-
-Transaction::Transaction(sqlite3* db)
-    : m_db(db)
+Transaction::Transaction(Connection& connection)
+    : m_engine(connection.engine())
 {
-    SqlStatement(m_db, QStringLiteral("BEGIN IMMEDIATE")).run();
+    m_engine.begin();
     m_open = true;
 }
 
 Transaction::~Transaction()
 {
     if (m_open)
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        m_engine.rollback();
 }
 
 void Transaction::commit()
 {
-    SqlStatement(m_db, QStringLiteral("COMMIT")).run();
+    m_engine.commit();
     m_open = false;
 }

@@ -1,14 +1,15 @@
 #pragma once
 
-struct sqlite3;
+class Connection;
+class DatabaseEngine;
 
-// A write transaction on an open connection: begun at construction (taking the write lock
-// at once, so a busy database fails here rather than halfway), rolled back by the
-// destructor unless commit() ran. Throws DataError.
+// A write transaction on a connection: begun at construction (the file takes the write
+// lock at once, so a busy database fails here rather than halfway), rolled back by the
+// destructor unless commit() ran. Opens a closed connection; throws DataError.
 class Transaction
 {
 public:
-    explicit Transaction(sqlite3* db);
+    explicit Transaction(Connection& connection);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -16,6 +17,6 @@ public:
     void commit();
 
 private:
-    sqlite3* m_db;
+    DatabaseEngine& m_engine;
     bool m_open = false;
 };

@@ -9,6 +9,7 @@
 #include "testing/RandomGenerator.h"
 #include "testing/TimedTestParameters.h"
 #include "testing/TimedTestScoring.h"
+#include "ui/DatabaseStartup.h"
 #include "ui/Fonts.h"
 #include "ui/Globals.h"
 #include "ui/WindowStyle.h"
@@ -53,7 +54,7 @@ TForm1::TForm1(QWidget* parent)
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
-    m_data.openTables(ProgramFolder::path());
+    DatabaseStartup::open(m_data, ProgramFolder::path(), this);
 }
 
 TForm1::~TForm1() = default;

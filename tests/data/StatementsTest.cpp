@@ -24,12 +24,12 @@ protected:
         connection.setDatabasePath(db.file());
     }
 
-    void execute(const QString& sql)
+    void execute(const SqlText& sql)
     {
         query.setSql(sql);
         query.execSql();
     }
-    void open(const QString& sql)
+    void open(const SqlText& sql)
     {
         query.setSql(sql);
         query.open();
@@ -75,16 +75,32 @@ TEST(StatementsText, EngineDialectRewritesOnlyJetDeletes)
         EXPECT_EQ(Statements::toEngineDialect(QString::fromUtf8(row.sql)), QString::fromUtf8(row.engine)) << row.sql;
 }
 
-TEST(StatementsText, CatalogueTextsAreTheProgramsOwn)
+// A value never becomes part of a statement's text, so no value can change what it does.
+TEST(StatementsText, ValuesAreBoundNeverSpliced)
 {
-    EXPECT_EQ(Statements::markTopic(QStringLiteral("Т'1"), true), QStringLiteral("UPDATE temi SET [check] = 1 WHERE name='Т''1'"));
-    EXPECT_EQ(Statements::updateQuestionText(7, QStringLiteral("q")), QStringLiteral("update questions set [question]='q'  WHERE id=7"));
-    EXPECT_EQ(Statements::updateKey(7, QStringLiteral("C")), QStringLiteral("update keys set [key]='C'  WHERE id=7"));
-    EXPECT_EQ(Statements::insertKey(7, QStringLiteral("C")), QStringLiteral("insert into keys(id,[key]) values(7,'C')"));
-    EXPECT_EQ(Statements::deleteTopic(QStringLiteral("x")), QStringLiteral("DELETE * FROM temi WHERE name = 'x'"));
-    EXPECT_EQ(Statements::updatePassword(), QStringLiteral("update params set pas=:par where identifikator=1"));
-    EXPECT_EQ(Statements::insertTimedResult("a", "b", "50", "d1", "d2"),
-              QStringLiteral("insert into rezult (fio,gruppa,procent,vrem_nachala,vrem_okonchaniya) values ('a','b','50','d1','d2')"));
+    const QString hostile = QStringLiteral("x'); DROP TABLE temi; --");
+    const struct {
+        const char* name;
+        SqlText sql;
+    } rows[] = {
+        {"markTopic", Statements::markTopic(hostile, true)},
+        {"insertTopic", Statements::insertTopic(hostile, hostile)},
+        {"deleteTopic", Statements::deleteTopic(hostile)},
+        {"updateQuestionText", Statements::updateQuestionText(7, hostile)},
+        {"updateKey", Statements::updateKey(7, hostile)},
+        {"insertKey", Statements::insertKey(7, hostile)},
+        {"insertQuestion", Statements::insertQuestion(7, hostile)},
+        {"insertTimedResult", Statements::insertTimedResult(hostile, hostile, hostile, hostile, hostile)},
+        {"recordAnswer", Statements::recordAnswer(hostile, hostile, hostile, 7, hostile)},
+        {"insertBankQuestion", Statements::insertBankQuestion(7, hostile)},
+        {"keepInOutbox", Statements::keepInOutbox(hostile, hostile, hostile, {})},
+    };
+    for (const auto& row : rows) {
+        EXPECT_FALSE(row.sql.text.contains(QStringLiteral("DROP"))) << row.name;
+        EXPECT_FALSE(row.sql.server.contains(QStringLiteral("DROP"))) << row.name;
+        const bool bound = row.sql.values.contains(hostile) || QVariantHash(row.sql.named).values().contains(hostile);
+        EXPECT_TRUE(bound) << row.name;
+    }
 }
 
 TEST(StatementsText, PasswordMustBeDecimalDigits)

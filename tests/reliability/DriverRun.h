@@ -26,6 +26,8 @@ public:
 
     // Waits until a whole line starting with prefix has arrived; false on timeout or exit.
     bool waitForLine(const QString& prefix, int timeoutMs);
+    // Writes to the program's standard input.
+    void send(const QByteArray& bytes) { m_process.write(bytes); m_process.waitForBytesWritten(10000); }
     // Lets the program run on for the given time; false when it ended meanwhile.
     bool runFor(int ms);
     // SIGKILL to the program alone, as a crash or a power cut of the process would do;

@@ -2,7 +2,9 @@
 // vestron, over the program folder given, worked by ProgramDriver.
 //   vestron_driver <folder> <tag> <seed> <rounds>   rounds 0: until killed
 //   vestron_driver <folder> --main                  waits for the main window, then closes it
+//   vestron_driver <folder> --student <tag> <seed>  one student's data work, no windows
 #include "ProgramDriver.h"
+#include "StudentDriver.h"
 
 #include "ui/Globals.h"
 #include "app/Startup.h"
@@ -23,6 +25,8 @@ int main(int argc, char** argv)
         return 2;
     Startup::prepareApplication(application);
     ProgramFolder::setPathForTesting(arguments.at(1));
+    if (arguments.at(2) == QLatin1String("--student"))
+        return StudentDriver(arguments.at(1), arguments.value(3), arguments.value(4).toUInt()).run();
 
     ProgramDriver driver(arguments.at(2), arguments.value(3).toUInt(), arguments.value(4).toInt());
     WindowSet windows;

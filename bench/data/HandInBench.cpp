@@ -1,0 +1,107 @@
+// How long a student waits when handing in against a course on a local server: the
+// fixed test's result row (written and read back through the table object) and the timed
+// test's result row, on a student's login. Each repetition is one hand-in; the p95 row is
+// the 95th percentile over them (target: 50 ms or less).
+#include "common/PgTestServer.h"
+#include "data/CourseData.h"
+#include "data/ServerSetup.h"
+#include "data/Statements.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+bool runScript(sqlite3* db, const QString& path)
+{
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly)
+        && sqlite3_exec(db, in.readAll().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// The sample course on a fresh database of the private server; empty on failure.
+QString courseOnServer()
+{
+    PgTestServer& server = PgTestServer::shared();
+    if (!server.available())
+        return QString();
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("dbase.sqlite"));
+    sqlite3* db = nullptr;
+    const bool built = sqlite3_open(QFile::encodeName(file).constData(), &db) == SQLITE_OK
+        && runScript(db, QStringLiteral(VESTRON_SOURCE_DIR "/course/schema.sql"))
+        && runScript(db, QStringLiteral(VESTRON_SOURCE_DIR "/course/seed.sql"));
+    sqlite3_close(db);
+    const QString database = server.createDatabase();
+    QString text;
+    QTextStream out(&text);
+    if (!built || database.isEmpty()
+        || ServerSetup::run(server.connection(database), file, out, out) != ServerSetup::Done)
+        return QString();
+    return server.connection(database, server.createLogin(database, QStringLiteral("vestron_student")));
+}
+
+double percentile95(const std::vector<double>& values)
+{
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted.empty() ? 0 : sorted.at(std::min(sorted.size() - 1, size_t(double(sorted.size()) * 0.95)));
+}
+
+void handInOnServer(benchmark::State& state)
+{
+    static const QString student = courseOnServer();
+    if (student.isEmpty()) {
+        state.SkipWithError(PgTestServer::shared().skipReason().isEmpty()
+                                ? "the course could not be set up on the private server"
+                                : qPrintable(PgTestServer::shared().skipReason()));
+        return;
+    }
+    CourseData data;
+    data.useServer(student);
+    data.openTables(QString());
+    int round = 0;
+    for (auto _ : state) {
+        const auto started = std::chrono::steady_clock::now();
+        TableObject& result = data.tblResult;
+        result.insert();
+        result.setFieldValue(QStringLiteral("fio"), QStringLiteral("Студент %1").arg(++round));
+        result.setFieldValue(QStringLiteral("data"), QDate::currentDate());
+        result.setFieldValue(QStringLiteral("kol"), 20);
+        result.setFieldValue(QStringLiteral("ocenka"), QStringLiteral("4"));
+        result.post();
+        data.ADOQuery1.setSql(Statements::insertTimedResult(QStringLiteral("Студент %1").arg(round), QStringLiteral("ИС-1"),
+                                                           QStringLiteral("80"), QStringLiteral("s"), QStringLiteral("f")));
+        data.ADOQuery1.execSql();
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+    }
+}
+BENCHMARK(handInOnServer)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(200)
+    ->ComputeStatistics("p95", percentile95)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
