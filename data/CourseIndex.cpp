@@ -5,6 +5,7 @@
 #include "data/HtmlText.h"
 #include "data/SearchWords.h"
 #include "data/SqlStatement.h"
+#include "data/SqliteEngine.h"
 #include "data/Transaction.h"
 
 #include <QCryptographicHash>
@@ -131,7 +132,8 @@ bool CourseIndex::prepareSchema()
     try {
         if (storedVersion() == kSchemaVersion)
             return isSound();
-        Transaction transaction(m_db.get());
+        SqliteEngine engine(m_db.get());
+        Transaction transaction(engine);
         exec("DROP TABLE IF EXISTS words; DROP TABLE IF EXISTS texts; DROP TABLE IF EXISTS files;"
              "DROP TABLE IF EXISTS lexicon;");
         exec(kSchema);
@@ -204,7 +206,8 @@ bool CourseIndex::upToDate(const Scan& found) const
 
 void CourseIndex::rebuild(const QString& programFolder, const Scan& found)
 {
-    Transaction transaction(m_db.get());
+    SqliteEngine engine(m_db.get());
+    Transaction transaction(engine);
     {
         exec("DELETE FROM files; DELETE FROM texts; DELETE FROM lexicon;"
              "INSERT INTO words(words) VALUES('delete-all');");

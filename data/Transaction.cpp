@@ -10,6 +10,13 @@ Transaction::Transaction(Connection& connection)
     m_open = true;
 }
 
+Transaction::Transaction(DatabaseEngine& engine)
+    : m_engine(engine)
+{
+    m_engine.begin();
+    m_open = true;
+}
+
 Transaction::~Transaction()
 {
     if (m_open)

@@ -10,6 +10,8 @@ class Transaction
 {
 public:
     explicit Transaction(Connection& connection);
+    // On an engine of its own (a file that is not the course, such as the search index).
+    explicit Transaction(DatabaseEngine& engine);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
