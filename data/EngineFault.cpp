@@ -36,12 +36,12 @@ QString explanation(int extendedCode)
 
 } // namespace
 
-QString describe(int extendedCode, const QString& engineMessage)
+DataError fault(int extendedCode, const QString& engineMessage)
 {
     const QString text = explanation(extendedCode);
     if (text.isEmpty())
-        return engineMessage;
-    return QStringLiteral("%1 (%2)").arg(text, engineMessage);
+        return DataError(engineMessage);
+    return DataError(text, engineMessage);
 }
 
 QString fileMoved(const QString& path)

@@ -20,14 +20,15 @@
 
 namespace {
 
-// The message of the DataError the action throws; empty when it throws nothing.
+// The message of the DataError the action throws, its details on a line of their own;
+// empty when it throws nothing.
 template <typename Action>
 QString failureOf(Action action)
 {
     try {
         action();
     } catch (const DataError& error) {
-        return error.message();
+        return error.details().isEmpty() ? error.message() : error.message() + u'\n' + error.details();
     }
     return QString();
 }
@@ -66,7 +67,7 @@ TEST_F(DatabaseFaultTest, ALockHeldLongerThanTheTimeoutIsExplainedAndTheActionCa
     clock.start();
     const QString message = failureOf([&] { insertResult(query, QStringLiteral("during")); });
     EXPECT_TRUE(message.startsWith(QStringLiteral("База данных занята другой программой"))) << message.toStdString();
-    EXPECT_TRUE(message.contains(QStringLiteral("locked"))) << "the engine's own words follow";
+    EXPECT_TRUE(message.endsWith(QStringLiteral("\ndatabase is locked"))) << "the engine's own words are the details";
     // The wait ends: the window is given back after the timeout, not held for good.
     EXPECT_GE(clock.elapsed(), EngineFault::kBusyTimeoutMs - 100);
     EXPECT_LT(clock.elapsed(), EngineFault::kBusyTimeoutMs + 5000);
@@ -206,13 +207,17 @@ TEST(EngineFaultTest, EveryOutsideFaultReadsInRussianAndKeepsTheEngineText)
         {SQLITE_CANTOPEN, "Файл базы данных не удаётся открыть"},
     };
     for (const auto& row : rows) {
-        const QString text = EngineFault::describe(row.code, QStringLiteral("engine words"));
-        EXPECT_TRUE(text.startsWith(QString::fromUtf8(row.start))) << row.code << ": " << text.toStdString();
-        EXPECT_TRUE(text.endsWith(QStringLiteral("(engine words)"))) << row.code;
+        const DataError error = EngineFault::fault(row.code, QStringLiteral("engine words"));
+        EXPECT_TRUE(error.message().startsWith(QString::fromUtf8(row.start))) << row.code << ": " << error.what();
+        EXPECT_FALSE(error.message().contains(QStringLiteral("engine words"))) << "the message stays Russian: " << row.code;
+        EXPECT_EQ(error.details(), QStringLiteral("engine words")) << row.code;
     }
     // A statement's own mistake keeps the engine's message alone.
-    EXPECT_EQ(EngineFault::describe(SQLITE_ERROR, QStringLiteral("no such table: x")), QStringLiteral("no such table: x"));
-    EXPECT_EQ(EngineFault::describe(SQLITE_CONSTRAINT_UNIQUE, QStringLiteral("UNIQUE")), QStringLiteral("UNIQUE"));
+    for (const auto& [code, words] : {std::pair{SQLITE_ERROR, "no such table: x"}, std::pair{SQLITE_CONSTRAINT_UNIQUE, "UNIQUE"}}) {
+        const DataError error = EngineFault::fault(code, QString::fromLatin1(words));
+        EXPECT_EQ(error.message(), QString::fromLatin1(words));
+        EXPECT_TRUE(error.details().isEmpty());
+    }
 }
 
 } // namespace
