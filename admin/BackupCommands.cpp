@@ -4,6 +4,7 @@
 #include "data/DataError.h"
 #include "data/DatabaseBackup.h"
 #include "platform/Dialogs.h"
+#include "platform/ErrorReport.h"
 
 #include <QDate>
 #include <QDir>
@@ -43,7 +44,7 @@ void backUp(Connection& connection)
     try {
         DatabaseBackup::save(connection, *path);
     } catch (const DataError& error) {
-        dialogs.showError(QStringLiteral("Резервная копия не сохранена.\n") + error.message());
+        dialogs.showError(QStringLiteral("Резервная копия не сохранена.\n") + ErrorReport::text(error.message()), error.details());
         return;
     }
     dialogs.showMessage(QStringLiteral("Резервная копия сохранена в файл «%1».").arg(shownName(*path)));
@@ -73,7 +74,8 @@ bool restore(Connection& connection)
     try {
         DatabaseBackup::restore(connection, *path);
     } catch (const DataError& error) {
-        dialogs.showError(QStringLiteral("База не восстановлена и осталась прежней.\n") + error.message());
+        dialogs.showError(QStringLiteral("База не восстановлена и осталась прежней.\n") + ErrorReport::text(error.message()),
+                          error.details());
         return false;
     }
     dialogs.showMessage(QStringLiteral("База восстановлена из файла «%1». Списки главного окна обновятся "

@@ -177,7 +177,8 @@ void BankTransfer::previewFinished(int choice)
             showMessage(QStringLiteral("Банк заменён: вопросов %1.").arg(questions.size()));
         }
     } catch (const DataError& error) {
-        Dialogs::instance().showError(QStringLiteral("Вопросы не сохранены, банк не изменён.\n") + error.message());
+        Dialogs::instance().showError(QStringLiteral("Вопросы не сохранены, банк не изменён.\n") + error.message(),
+                                      error.details());
         return;
     }
     emit bankChanged();

@@ -69,6 +69,8 @@ TForm2::TForm2(CourseData& data, QWidget* parent)
     ui->DBGrid1->verticalHeader()->setDefaultSectionSize(17);
     m_results = new ResultsModel(query(), this);
     ui->DBGrid1->setModel(m_results);
+    // The start and end columns hold a date and a time; each column is as wide as its text.
+    connect(m_results, &QAbstractItemModel::modelReset, ui->DBGrid1, &QTableView::resizeColumnsToContents);
     m_bankTransfer = new BankTransfer(connection(), this);
     connect(m_bankTransfer, &BankTransfer::bankChanged, this, [this] { ErrorReport::guard([this] { LoadQuestionIds(); }); });
     m_statistics = new StatisticsModel(this);

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "platform/MissingQtTexts.h"
 #include "ui/Fonts.h"
 
 #include <QApplication>
@@ -38,6 +39,8 @@ QTranslator* installRussianTranslation(QApplication& application)
         return nullptr;
     }
     QCoreApplication::installTranslator(translator);
+    // Installed last, so asked first; it goes with Qt's translation.
+    QCoreApplication::installTranslator(new MissingQtTexts(translator));
     return translator;
 }
 

@@ -66,10 +66,10 @@ void Connection::open()
     sqlite3* db = nullptr;
     const int rc = openEngine(&db);
     if (rc != SQLITE_OK) {
-        const QString message = EngineFault::describe(db ? sqlite3_extended_errcode(db) : rc,
-                                                      QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+        const DataError error = EngineFault::fault(db ? sqlite3_extended_errcode(db) : rc,
+                                                   QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
         sqlite3_close_v2(db);
-        throw DataError(message);
+        throw error;
     }
     sqlite3_busy_timeout(db, EngineFault::kBusyTimeoutMs);
     try {

@@ -169,7 +169,7 @@ void CourseIndex::exec(const char* sql) const
     if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, &message) != SQLITE_OK) {
         const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(m_db.get()));
         sqlite3_free(message);
-        throw DataError(EngineFault::describe(sqlite3_extended_errcode(m_db.get()), text));
+        throw EngineFault::fault(sqlite3_extended_errcode(m_db.get()), text);
     }
 }
 

@@ -34,26 +34,25 @@ Handle openFile(const QString& file, int flags)
     const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, nullptr);
     Handle handle(db);
     if (rc != SQLITE_OK)
-        throw DataError(EngineFault::describe(db ? sqlite3_extended_errcode(db) : rc,
-                                              QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))));
+        throw EngineFault::fault(db ? sqlite3_extended_errcode(db) : rc,
+                                 QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
     sqlite3_busy_timeout(db, 5000);
     return handle;
 }
 
-// Copies every page of source into destination; throws with the engine's message.
+// Copies every page of source into destination; throws our explanation of the engine's
+// failure, with the engine's message as its details.
 void copy(sqlite3* destination, sqlite3* source)
 {
     sqlite3_backup* backup = sqlite3_backup_init(destination, "main", source, "main");
     if (!backup)
-        throw DataError(EngineFault::describe(sqlite3_extended_errcode(destination),
-                                              QString::fromUtf8(sqlite3_errmsg(destination))));
+        throw EngineFault::fault(sqlite3_extended_errcode(destination), QString::fromUtf8(sqlite3_errmsg(destination)));
     const int stepped = sqlite3_backup_step(backup, -1);
     const int finished = sqlite3_backup_finish(backup);
     if (stepped != SQLITE_DONE)
-        throw DataError(EngineFault::describe(stepped, QString::fromUtf8(sqlite3_errstr(stepped))));
+        throw EngineFault::fault(stepped, QString::fromUtf8(sqlite3_errstr(stepped)));
     if (finished != SQLITE_OK)
-        throw DataError(EngineFault::describe(sqlite3_extended_errcode(destination),
-                                              QString::fromUtf8(sqlite3_errmsg(destination))));
+        throw EngineFault::fault(sqlite3_extended_errcode(destination), QString::fromUtf8(sqlite3_errmsg(destination)));
 }
 
 qint64 pageSize(sqlite3* db)

@@ -62,14 +62,14 @@ QString missingPart(const QString& engineMessage)
 
 } // namespace
 
-QString describe(int extendedCode, const QString& engineMessage)
+DataError fault(int extendedCode, const QString& engineMessage)
 {
     QString text = explanation(extendedCode);
     if (text.isEmpty())
         text = missingPart(engineMessage);
     if (text.isEmpty())
-        return engineMessage;
-    return QStringLiteral("%1 (%2)").arg(text, engineMessage);
+        return DataError(engineMessage);
+    return DataError(text, engineMessage);
 }
 
 QString fileMoved(const QString& path)

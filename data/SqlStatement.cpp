@@ -121,5 +121,5 @@ QVariant SqlStatement::value(int column) const
 
 void SqlStatement::fail() const
 {
-    throw DataError(EngineFault::describe(sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))));
+    throw EngineFault::fault(sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)));
 }

@@ -20,8 +20,10 @@ public:
     // A modal box with one OK button. showMessage is the plain box: caption "Учебник", no icon.
     virtual void messageBox(const QString& text, const QString& caption, Icon icon) = 0;
     void showMessage(const QString& text) { messageBox(text, applicationTitle(), Icon::None); }
-    // The error report: error icon, caption "Учебник"; the text is shown as given.
-    void showError(const QString& text) { messageBox(text, applicationTitle(), Icon::Error); }
+    // The error report: error icon, caption "Учебник"; the text is shown as given, and the
+    // details (the database engine's own words), when there are any, behind a button.
+    void showError(const QString& text, const QString& details = QString()) { errorBox(text, details); }
+    virtual void errorBox(const QString& text, const QString& details) = 0;
 
     // A box with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const QString& text, const QString& caption, Icon icon) = 0;

@@ -1,5 +1,6 @@
 #include "platform/ErrorReport.h"
 
+#include "data/DataError.h"
 #include "platform/Dialogs.h"
 
 namespace ErrorReport {
@@ -13,6 +14,10 @@ QString text(const QString& message)
 
 void show(const std::exception& error)
 {
+    if (const auto* dataError = dynamic_cast<const DataError*>(&error)) {
+        Dialogs::instance().showError(text(dataError->message()), dataError->details());
+        return;
+    }
     show(QString::fromUtf8(error.what()));
 }
 

@@ -79,6 +79,14 @@ void QtDialogs::messageBox(const QString& text, const QString& caption, Icon ico
     makeMessageBox(text, caption, icon, false, QApplication::activeWindow())->exec();
 }
 
+void QtDialogs::errorBox(const QString& text, const QString& details)
+{
+    const std::unique_ptr<QMessageBox> box =
+        makeMessageBox(text, applicationTitle(), Icon::Error, false, QApplication::activeWindow());
+    box->setDetailedText(details);
+    box->exec();
+}
+
 bool QtDialogs::askYesNo(const QString& text, const QString& caption, Icon icon)
 {
     return makeMessageBox(text, caption, icon, true, QApplication::activeWindow())->exec() == QMessageBox::Yes;

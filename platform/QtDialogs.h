@@ -15,6 +15,7 @@ class QtDialogs : public Dialogs
 {
 public:
     void messageBox(const QString& text, const QString& caption, Icon icon) override;
+    void errorBox(const QString& text, const QString& details) override;
     bool askYesNo(const QString& text, const QString& caption, Icon icon) override;
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;

@@ -16,8 +16,7 @@ namespace {
 constexpr int kLargeChange = 80;
 // Page = client - 4; maximum = extent - client + 4.
 constexpr int kClientInset = 4;
-// Room kept after the lowest and rightmost control. Scrolling reaches it, but it never asks
-// for a bar by itself: a bar that only uncovers two empty pixels costs the user 16.
+// Room kept after the lowest and rightmost control; a bar shows once it no longer fits.
 constexpr int kContentMargin = 2;
 
 } // namespace
@@ -79,8 +78,9 @@ void TsFormScrollBars::Update(bool skinReady)
     for (int round = 0; round < 3; ++round) {
         extentW = std::max(content.width() + (needV ? SystemMetrics::SM_CXVSCROLL : 0), HorzScrollBar.Range);
         extentH = std::max(content.height() + (needH ? SystemMetrics::SM_CYHSCROLL : 0), VertScrollBar.Range);
-        needH = HorzScrollBar.Visible && extentW - kContentMargin > client.width();
-        needV = VertScrollBar.Visible && extentH - kContentMargin > client.height();
+        // Needed when the extent exceeds page + 4, the page being client - 4.
+        needH = HorzScrollBar.Visible && extentW > client.width();
+        needV = VertScrollBar.Visible && extentH > client.height();
     }
     if (needH) {
         if (!m_horz)

@@ -23,7 +23,6 @@ TsScrollBar* makeBar(TsMemo* memo, Qt::Orientation orientation)
     bar->HostControl = memo;
     bar->setFocusPolicy(Qt::NoFocus);
     bar->Smooth = true;
-    bar->LargeChangeFollowsPage = true;
     return bar;
 }
 

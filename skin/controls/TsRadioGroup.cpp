@@ -59,6 +59,7 @@ void TsRadioGroup::SetButtonCount(int count)
     while (m_buttons.size() < count) {
         auto* button = new TsGroupButton(this);
         connect(button, &QAbstractButton::clicked, this, [this, button] { ButtonClick(button); });
+        connect(button, &QObject::destroyed, this, [this, button] { ButtonDestroyed(button); });
         m_buttons.push_back(button);
     }
     while (m_buttons.size() > count)
@@ -76,6 +77,22 @@ void TsRadioGroup::UpdateButtons()
     m_updating = false;
     ArrangeButtons();
     update();
+}
+
+// A button deleted from outside takes its item with it; the group never holds a freed button.
+void TsRadioGroup::ButtonDestroyed(TsGroupButton* button)
+{
+    const int index = int(m_buttons.indexOf(button));
+    if (index < 0)
+        return;
+    m_buttons.removeAt(index);
+    if (index < m_items.size())
+        m_items.removeAt(index);
+    if (m_itemIndex == index)
+        m_itemIndex = -1;
+    else if (m_itemIndex > index)
+        --m_itemIndex;
+    ArrangeButtons();
 }
 
 void TsRadioGroup::ButtonClick(TsGroupButton* button)

@@ -45,6 +45,7 @@ private:
     void SetButtonCount(int count);
     void UpdateButtons();
     void ButtonClick(TsGroupButton* button);
+    void ButtonDestroyed(TsGroupButton* button);
 
     QStringList m_items;
     int m_columns = 1;

@@ -60,6 +60,22 @@ void paintPart(const PartSkin& skin, Bitmap24& cache, const QRect& rect, int sta
                     state, true, self, QString::fromLatin1(skin.name), skin.hotPattern);
 }
 
+// The part painted apart with the cache as its parent and copied back, so the transparent
+// corners of its border show what lies under the part, not the section's own fill.
+void paintPartOver(const PartSkin& skin, Bitmap24& cache, const QRect& rect, int state)
+{
+    if (skin.section < 0 || rect.isEmpty())
+        return;
+    Bitmap24 part(rect.width(), rect.height());
+    if (part.isNull())
+        return;
+    const TsParentCache under{&cache, rect.left(), rect.top(), true};
+    const TsRect whole = RectOfSize(part.width(), part.height());
+    PaintScrollPart(TsCommonData::Tables(), skin.section, skin.bordersMask, skin.pattern, part, QPoint(0, 0), whole, state,
+                    true, under, QString::fromLatin1(skin.name), skin.hotPattern);
+    CopyRect(cache, rect.left(), rect.top(), part, whole);
+}
+
 // The glyph piece's frame `state` centred in rect (moved by `shift` both ways).
 void paintGlyph(const PartSkin& skin, Bitmap24& cache, const QRect& rect, int state, int shift)
 {
@@ -93,6 +109,15 @@ TsScrollBar::TsScrollBar(QWidget* parent)
 TsScrollBar::~TsScrollBar()
 {
     m_timer.stop();
+    restoreHints();
+}
+
+void TsScrollBar::restoreHints()
+{
+    if (!m_hintsOff)
+        return;
+    m_hintsOff = false;
+    HintSwitch::restoreSaved();
 }
 
 QSize TsScrollBar::sizeHint() const
@@ -280,8 +305,10 @@ int TsScrollBar::ArrowLength() const
 ScrollBarGeometry TsScrollBar::Geometry() const
 {
     ScrollBarGeometry::Input in;
-    in.length = orientation() == Qt::Horizontal ? width() : height();
-    in.arrow = ArrowLength();
+    const bool horizontal = orientation() == Qt::Horizontal;
+    in.length = horizontal ? width() : height();
+    // The metric, not the painted length: the thumb and the hit areas are computed with it.
+    in.arrow = horizontal ? SystemMetrics::SM_CXHSCROLL : SystemMetrics::SM_CYVSCROLL;
     in.min = Min();
     in.max = Max();
     in.page = PageSize();
@@ -303,6 +330,17 @@ QRect TsScrollBar::PartRect(Part part) const
     }
     to = std::max(from, to);
     return orientation() == Qt::Horizontal ? QRect(from, 0, to - from, height()) : QRect(0, from, width(), to - from);
+}
+
+// Arrow 1 from 0, min(length, total div 2) long; arrow 2 from max(total - length, total div 2).
+QRect TsScrollBar::PaintedArrowRect(Part arrow) const
+{
+    const bool horizontal = orientation() == Qt::Horizontal;
+    const int total = horizontal ? width() : height();
+    const int length = ArrowLength();
+    const int from = arrow == Part::Arrow1 ? 0 : std::max(total - length, total / 2);
+    const int to = arrow == Part::Arrow1 ? std::min(length, total / 2) : total;
+    return horizontal ? QRect(from, 0, to - from, height()) : QRect(0, from, width(), to - from);
 }
 
 int TsScrollBar::along(QPointF point) const
@@ -394,7 +432,9 @@ void TsScrollBar::RepeatTick()
 
 void TsScrollBar::leftPress(int p)
 {
-    HintSwitch::saveAndSwitchOff();
+    if (!m_hintsOff)
+        HintSwitch::saveAndSwitchOff();
+    m_hintsOff = true;
     m_dragOffset = 0;
     m_cursor = p;
     if (focusPolicy() & Qt::TabFocus)
@@ -495,11 +535,12 @@ void TsScrollBar::leftRelease(int p)
     }
     m_reportsSuppressed = false;
     Update();
-    HintSwitch::restoreSaved();
+    restoreHints();
 }
 
-// Hover tracking without a button held; a held thumb follows the pointer.
-void TsScrollBar::trackPoint(int p)
+// Hover tracking without a button held; a held thumb follows the pointer, a held arrow
+// stops once the pointer leaves it.
+void TsScrollBar::trackPoint(int p, bool inside)
 {
     m_cursor = p;
     if (m_dragging) {
@@ -508,9 +549,19 @@ void TsScrollBar::trackPoint(int p)
         Update();
         return;
     }
+    const Part part = inside ? Geometry().partAt(p) : Part::PartCount;
+    if (m_repeat == RepeatKind::Arrow) {
+        for (Part arrow : {Part::Arrow1, Part::Arrow2}) {
+            if (m_partStates[arrow] == 2 && part != arrow) {
+                SetPartState(arrow, 0);
+                stopRepeat();
+            }
+        }
+        Update();
+        return;
+    }
     if (m_repeat != RepeatKind::None)
         return;
-    const Part part = Geometry().partAt(p);
     if (part == Part::Thumb) {
         SetPartState(Part::Thumb, 1);
     } else if (part == Part::Arrow1 || part == Part::Arrow2) {
@@ -555,6 +606,8 @@ bool TsScrollBar::event(QEvent* event)
         case SKN_SKINREMOVED:
             m_indexesStale = true;
             stopRepeat();
+            // The release may come to the plain bar, which knows nothing of the press.
+            restoreHints();
             update();
             break;
         case SKN_SKINCHANGED:
@@ -596,6 +649,7 @@ void TsScrollBar::mousePressEvent(QMouseEvent* event)
 void TsScrollBar::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!IsSkinnedNow() || !isEnabled()) {
+        restoreHints();
         QScrollBar::mouseReleaseEvent(event);
         return;
     }
@@ -611,7 +665,7 @@ void TsScrollBar::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     event->accept();
-    trackPoint(along(event->position()));
+    trackPoint(along(event->position()), rect().contains(event->position().toPoint()));
 }
 
 void TsScrollBar::keyPressEvent(QKeyEvent* event)
@@ -753,9 +807,9 @@ void TsScrollBar::paintArrows()
     };
     const Part parts[2] = {Part::Arrow1, Part::Arrow2};
     for (int i = 0; i < 2; ++i) {
-        const QRect rect = PartRect(parts[i]);
+        const QRect rect = PaintedArrowRect(parts[i]);
         const int state = isEnabled() ? m_partStates[parts[i]] : 0;
-        paintPart(buttons[i], *SkinData.CacheBitmap, rect, state);
+        paintPartOver(buttons[i], *SkinData.CacheBitmap, rect, state);
         paintGlyph(buttons[i], *SkinData.CacheBitmap, rect, state, 0);
     }
 }

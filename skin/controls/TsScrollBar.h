@@ -47,8 +47,6 @@ public:
     TsCommonData SkinData;
     // When off, no change is reported while the thumb is dragged; one report follows the release.
     bool Smooth = true;
-    // Track clicks and page keys move by the page (a memo's bars).
-    bool LargeChangeFollowsPage = false;
     // Painting waits for the next Update().
     bool PaintPostponed = false;
     // The host whose bar this is, and how it hears of changes (host, bar, previous position).
@@ -64,7 +62,7 @@ public:
     int Position() const { return value(); }
     int PageSize() const { return pageStep(); }
     int SmallChange() const { return singleStep(); }
-    int LargeChange() const { return LargeChangeFollowsPage ? std::max(PageSize(), 1) : m_largeChange; }
+    int LargeChange() const { return m_largeChange; }
     void SetMin(int min) { SetParams(Position(), min, Max()); }
     void SetMax(int max) { SetParams(Position(), Min(), max); }
     void SetPosition(int position);
@@ -90,8 +88,11 @@ public:
     // The length of the arrow buttons: the metric, or one state picture of the button when
     // the section asks for it.
     int ArrowLength() const;
-    // The rectangle of a part in the bar's coordinates.
+    // The rectangle of a part in the bar's coordinates, as the geometry and the pointer
+    // see it.
     QRect PartRect(Part part) const;
+    // An arrow button as it is drawn: ArrowLength long, which may reach over the track.
+    QRect PaintedArrowRect(Part arrow) const;
 
     // The platform's scroll actions (line, page, top, bottom, thumb).
     void ScrollAction(int scrollCode, int trackPosition = 0);
@@ -129,7 +130,8 @@ private:
     void ReportChange(int previous);
     void startRepeat(RepeatKind kind);
     void stopRepeat();
-    void trackPoint(int p);
+    void trackPoint(int p, bool inside);
+    void restoreHints();
     void leftPress(int p);
     void leftRelease(int p);
     void mouseEntered();
@@ -159,6 +161,9 @@ private:
     QTimer m_timer;
     // The pointer's offset along the axis at the last mouse event.
     int m_cursor = 0;
+    // A press switched the application's hints off; its release or the skin's removal
+    // puts them back.
+    bool m_hintsOff = false;
     // Looked up again after each skin change, at the first use.
     mutable bool m_indexesStale = true;
     mutable CommonSkinIndexes m_indexes;

@@ -86,7 +86,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease &&
+            event->type() != QEvent::ShortcutOverride)
             return false;
         return m_handler(watched, event);
     }
@@ -822,6 +823,12 @@ bool TsSkinProvider::filterKey(QObject* watched, QEvent* event)
     if (static_cast<QWidget*>(watched)->window() != m_form || menuActions().isEmpty())
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
+    // A key taken by a shortcut (Alt+Left) never arrives as a press, but it is no lone Alt.
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (key->key() != Qt::Key_Alt)
+            m_altAlone = false;
+        return false;
+    }
     if (event->type() == QEvent::KeyRelease) {
         if (key->key() != Qt::Key_Alt || key->isAutoRepeat() || !m_altAlone)
             return false;

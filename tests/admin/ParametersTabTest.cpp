@@ -135,6 +135,14 @@ TEST_F(ParametersTab, TheGridShowsTheResultsWithTheirTitles)
     EXPECT_EQ(model->index(1, 0).data().toString(), QStringLiteral("O'Neil"));
     EXPECT_EQ(model->index(0, 2).data().toString(), QStringLiteral("85"));
     EXPECT_EQ(model->index(0, 4).data().toString(), QStringLiteral("09.12.2026 10:20:00"));
+    // The date columns show their time too: no cell's text is cut.
+    for (int column = 0; column < model->columnCount(); ++column) {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString text = model->index(row, column).data().toString();
+            EXPECT_GE(grid()->columnWidth(column), grid()->fontMetrics().horizontalAdvance(text) + 6)
+                << text.toStdString();
+        }
+    }
 
     // Shown again on this tab: the topics are read first, the results last, so they stay.
     form2->hide();

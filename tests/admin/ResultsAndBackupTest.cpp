@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -201,4 +202,28 @@ TEST_F(ResultsAndBackup, StatisticsFollowTheResults)
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM otvety")).toLongLong(), 0);
     showPage(4);
     EXPECT_EQ(model->rowCount(), 0);
+}
+
+// A restore that cannot write (another program holds the database) says so in Russian and
+// keeps the engine's words as the report's details.
+TEST_F(ResultsAndBackup, AFailedRestoreExplainsInRussianWithTheEngineWordsAsDetails)
+{
+    addResults();
+    showPage(3);
+    dialogs.fileAnswers = {path("копия.sqlite")};
+    clickButton("backupButton");
+    dialogs.clear();
+    exec(QStringLiteral("BEGIN IMMEDIATE"));
+    dialogs.fileAnswers = {path("копия.sqlite")};
+    dialogs.yesNoAnswers = {true};
+    clickButton("restoreButton");
+    exec(QStringLiteral("ROLLBACK"));
+    ASSERT_EQ(dialogs.boxes.size(), 3) << "the file, the question, the report";
+    const ScriptedDialogs::Box& report = dialogs.boxes.back();
+    EXPECT_EQ(report.icon, Dialogs::Icon::Error);
+    EXPECT_TRUE(report.text.startsWith(QStringLiteral("База не восстановлена и осталась прежней.\nБаза данных занята")))
+        << report.text.toStdString();
+    EXPECT_FALSE(report.text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) << report.text.toStdString();
+    EXPECT_EQ(report.details, QStringLiteral("database is locked"));
+    EXPECT_EQ(results(), 2);
 }

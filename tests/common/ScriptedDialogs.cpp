@@ -19,6 +19,13 @@ void ScriptedDialogs::messageBox(const QString& text, const QString& caption, Ic
     boxes.push_back({QStringLiteral("message"), text, caption, icon});
 }
 
+void ScriptedDialogs::errorBox(const QString& text, const QString& details)
+{
+    Box box{QStringLiteral("message"), text, applicationTitle(), Icon::Error};
+    box.details = details;
+    boxes.push_back(box);
+}
+
 bool ScriptedDialogs::askYesNo(const QString& text, const QString& caption, Icon icon)
 {
     boxes.push_back({QStringLiteral("yesno"), text, caption, icon});

@@ -20,12 +20,16 @@ public:
         // The skinned message box's kind and buttons.
         MessageKind messageKind = MessageKind::Custom;
         MessageButtons buttons = 0;
+        // The error report's details.
+        QString details{};
     };
 
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
     void messageBox(const QString& text, const QString& caption, Icon icon) override;
+    // Recorded as a message box with the error icon.
+    void errorBox(const QString& text, const QString& details) override;
     bool askYesNo(const QString& text, const QString& caption, Icon icon) override;
     std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
                                       const QString& value, Echo echo) override;

@@ -58,7 +58,7 @@ TEST(ConnectionTest, UnusableFilesAreErrorsAndNothingIsCreated)
         {"missing file", db.folder() + QStringLiteral("absent.sqlite"), "не найден"},
         {"a folder", db.folder(), "не найден"},
         {"no path", QString(), "Не задан файл"},
-        {"not a database", junk.fileName(), "file is not a database"},
+        {"not a database", junk.fileName(), "не является базой данных"},
     };
     for (const auto& row : rows) {
         Connection connection;

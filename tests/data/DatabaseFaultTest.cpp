@@ -20,14 +20,15 @@
 
 namespace {
 
-// The message of the DataError the action throws; empty when it throws nothing.
+// The message of the DataError the action throws, its details on a line of their own;
+// empty when it throws nothing.
 template <typename Action>
 QString failureOf(Action action)
 {
     try {
         action();
     } catch (const DataError& error) {
-        return error.message();
+        return error.details().isEmpty() ? error.message() : error.message() + u'\n' + error.details();
     }
     return QString();
 }
@@ -66,7 +67,7 @@ TEST_F(DatabaseFaultTest, ALockHeldLongerThanTheTimeoutIsExplainedAndTheActionCa
     clock.start();
     const QString message = failureOf([&] { insertResult(query, QStringLiteral("during")); });
     EXPECT_TRUE(message.startsWith(QStringLiteral("База данных занята другой программой"))) << message.toStdString();
-    EXPECT_TRUE(message.contains(QStringLiteral("locked"))) << "the engine's own words follow";
+    EXPECT_TRUE(message.endsWith(QStringLiteral("\ndatabase is locked"))) << "the engine's own words are the details";
     // The wait ends: the window is given back after the timeout, not held for good.
     EXPECT_GE(clock.elapsed(), EngineFault::kBusyTimeoutMs - 100);
     EXPECT_LT(clock.elapsed(), EngineFault::kBusyTimeoutMs + 5000);
@@ -211,16 +212,19 @@ TEST(EngineFaultTest, EveryOutsideFaultReadsInRussianAndKeepsTheEngineText)
         {SQLITE_ABORT_ROLLBACK, "Действие с базой данных прервано"},
     };
     for (const auto& row : rows) {
-        const QString text = EngineFault::describe(row.code, QStringLiteral("engine words"));
-        EXPECT_TRUE(text.startsWith(QString::fromUtf8(row.start))) << row.code << ": " << text.toStdString();
-        EXPECT_TRUE(text.endsWith(QStringLiteral("(engine words)"))) << row.code;
+        const DataError error = EngineFault::fault(row.code, QStringLiteral("engine words"));
+        EXPECT_TRUE(error.message().startsWith(QString::fromUtf8(row.start))) << row.code << ": " << error.what();
+        EXPECT_FALSE(error.message().contains(QStringLiteral("engine words"))) << "the message stays Russian: " << row.code;
+        EXPECT_EQ(error.details(), QStringLiteral("engine words")) << row.code;
     }
-    // A course file lacking a table or column says so in Russian; a statement's own
-    // mistake keeps the engine's message alone.
-    EXPECT_EQ(EngineFault::describe(SQLITE_ERROR, QStringLiteral("no such table: x")),
-              QStringLiteral("В файле базы данных нет таблицы или поля, нужных учебнику (no such table: x)"));
-    EXPECT_EQ(EngineFault::describe(SQLITE_ERROR, QStringLiteral("near \"x\": syntax error")),
-              QStringLiteral("near \"x\": syntax error"));
+    // A course file lacking a table or column says so in Russian, the engine's words in the
+    // details; a statement's own mistake keeps the engine's message alone.
+    const DataError missing = EngineFault::fault(SQLITE_ERROR, QStringLiteral("no such table: x"));
+    EXPECT_EQ(missing.message(), QStringLiteral("В файле базы данных нет таблицы или поля, нужных учебнику"));
+    EXPECT_EQ(missing.details(), QStringLiteral("no such table: x"));
+    const DataError own = EngineFault::fault(SQLITE_ERROR, QStringLiteral("near \"x\": syntax error"));
+    EXPECT_EQ(own.message(), QStringLiteral("near \"x\": syntax error"));
+    EXPECT_TRUE(own.details().isEmpty());
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 # The skinned main window on a real desktop: run inside an X server (xvfb-run) with a
 # small window manager; real pointer events come from xdotool. Moves the window by its
 # caption, sizes it by the bottom-right corner, maximises and restores it with the title
-# button and closes it with the close button; the program must end with exit code 0.
+# button, checks that Alt+Left leaves the menu band alone, and closes it with the close
+# button; the program must end with exit code 0.
 # Usage: frame_check.sh <program> [screenshot.png]
 set -u
 program=$1
@@ -71,6 +72,16 @@ screen=$(xdotool getdisplaygeometry)
 clickAt $(( X + WIDTH - 4 - 38 + 9 )) $(( Y + 11 ))
 geometry
 [ "$WIDTH" -eq "$w0" ] && [ "$HEIGHT" -eq "$h0" ] || fail "restoring gave ${WIDTH}x$HEIGHT, not ${w0}x$h0"
+
+# Alt+Left goes back without arming the menu band: Down after it opens no menu, while Down
+# after a lone Alt opens «УМКД».
+shown() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+windows=$(shown)
+xdotool key alt+Left; sleep 0.5; xdotool key Down; sleep 0.7
+[ "$(shown)" -eq "$windows" ] || fail "Down after Alt+Left opened a menu"
+xdotool key alt; sleep 0.5; xdotool key Down; sleep 0.7
+[ "$(shown)" -gt "$windows" ] || fail "Down after a lone Alt opened no menu"
+xdotool key Escape; sleep 0.3; xdotool key Escape; sleep 0.3
 
 clickAt $(( X + WIDTH - 4 - 19 + 9 )) $(( Y + 11 ))
 for _ in $(seq 1 50); do

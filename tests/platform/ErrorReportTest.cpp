@@ -1,11 +1,13 @@
 #include "platform/ErrorReport.h"
 #include "common/ScriptedDialogs.h"
+#include "data/DataError.h"
 
 #include <QApplication>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 TEST(ErrorReport, FullStopIsAppendedOnlyAfterCharactersAboveIt)
@@ -58,4 +60,33 @@ TEST(ErrorReport, AGuardedHandlerReportsItsOwnError)
     EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("database is locked."));
     EXPECT_EQ(dialogs.boxes[1].text, QStringLiteral("Неизвестная ошибка."));
     EXPECT_EQ(dialogs.boxes[1].caption, QStringLiteral("Учебник"));
+}
+
+// An explained database failure shows its Russian sentence; the engine's own words go to
+// the report's details, never into the sentence.
+TEST(ErrorReport, TheEngineWordsAreDetailsOfTheReport)
+{
+    ScriptedDialogs dialogs;
+    const struct {
+        const char* name;
+        std::function<void()> fail;
+        QString text;
+        QString details;
+    } rows[] = {
+        {"explained", [] { throw DataError(QStringLiteral("Файл базы данных открыт только для чтения"),
+                                           QStringLiteral("attempt to write a readonly database")); },
+         QStringLiteral("Файл базы данных открыт только для чтения."), QStringLiteral("attempt to write a readonly database")},
+        {"the engine's words alone", [] { throw DataError(QStringLiteral("no such table: x")); },
+         QStringLiteral("no such table: x."), QString()},
+        {"another exception", [] { throw std::runtime_error("disk quota"); }, QStringLiteral("disk quota."), QString()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialogs.clear();
+        ErrorReport::guard(row.fail);
+        ASSERT_EQ(dialogs.boxes.size(), 1);
+        EXPECT_EQ(dialogs.boxes[0].text, row.text);
+        EXPECT_EQ(dialogs.boxes[0].details, row.details);
+        EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Error);
+    }
 }

@@ -212,7 +212,10 @@ enum class Direction { Up, Down, Left, Right };
 bool inArrow(Direction d, int x, int y, int w, int h)
 {
     const double cx = (w - 1) / 2.0, cy = (h - 1) / 2.0;
-    const double s = std::min(w, h) / 2.0 - 1;
+    // The side arrows' cells are narrow: their triangle takes its size from the height,
+    // which still leaves a halo column on both sides.
+    const bool sideways = d == Direction::Left || d == Direction::Right;
+    const double s = sideways ? h / 2.0 - 1 : std::min(w, h) / 2.0 - 1;
     double along = 0, across = 0;
     switch (d) {
     case Direction::Up: along = cy - y; across = x - cx; break;

@@ -2,12 +2,16 @@
 // position rules and the range message, the repeat timers stepped tick by tick, thumb
 // dragging with and without Smooth, the keys, and that each part paints only its own place.
 #include "common/ScriptedDialogs.h"
+#include "platform/HintSwitch.h"
+#include "skin/SkinMessage.h"
 #include "skin/SkinWidgetSupport.h"
+#include "skin/TsSkinData.h"
 #include "skin/controls/ScrollBarGeometry.h"
 #include "skin/controls/TsScrollBar.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -132,7 +136,8 @@ TEST_F(ScrollBarTest, ArrowButtonsAreOneStatePictureLongUnderTheSkin)
 {
     ASSERT_TRUE(bar->IsSkinnedNow());
     EXPECT_EQ(bar->ArrowLength(), 24);
-    EXPECT_EQ(bar->PartRect(Part::Arrow2), QRect(0, 521, 16, 24));
+    EXPECT_EQ(bar->PaintedArrowRect(Part::Arrow2), QRect(0, 521, 16, 24));
+    EXPECT_EQ(bar->PartRect(Part::Arrow2), QRect(0, 529, 16, 16)) << "the pointer and the thumb go by the metric";
     TsScrollBar plain;
     EXPECT_EQ(plain.size(), QSize(121, 16)) << "the default size";
     EXPECT_EQ(plain.ArrowLength(), 16) << "without a parent the bar is not skinned";
@@ -247,7 +252,7 @@ TEST_F(ScrollBarTest, TrackHoldStopsOnceTheThumbHasPassedTheCursor)
     EXPECT_EQ(bar->PartState(Part::Track1), 2);
     while (bar->RepeatRunning() != TsScrollBar::RepeatKind::None)
         bar->RepeatTick();
-    EXPECT_EQ(bar->Position(), 10) << "the thumb centre passed y = 100 (position 12)";
+    EXPECT_EQ(bar->Position(), 10) << "the thumb centre passed y = 100 (position 13)";
     release(bar, at(100));
 }
 
@@ -372,7 +377,7 @@ TEST_F(ScrollBarTest, EachStatePaintsOnlyItsOwnPart)
         bar->SetPartState(Part::Track1, 0);
         bar->SetPartState(Part::Track2, 0);
         int count = 0;
-        EXPECT_TRUE(differencesInside(normal, face(bar), bar->PartRect(row.part), &count)) << row.part << " " << row.state;
+        EXPECT_TRUE(differencesInside(normal, face(bar), bar->PaintedArrowRect(row.part), &count)) << row.part << " " << row.state;
         EXPECT_GT(count, 0) << "the state shows: part " << row.part << " state " << row.state;
         bar->SetPartState(row.part, 0);
     }
@@ -384,6 +389,127 @@ TEST_F(ScrollBarTest, EachStatePaintsOnlyItsOwnPart)
     // Disabled: the face changes everywhere the parent does not show.
     bar->setEnabled(false);
     EXPECT_NE(face(bar), normal);
+}
+
+// A held arrow repeats only while the pointer stays on it: moved onto the track or off the
+// bar sideways, the arrow lets go and the position stays.
+TEST_F(ScrollBarTest, AHeldArrowStopsOnceThePointerLeavesIt)
+{
+    const struct {
+        const char* name;
+        QPoint moveTo;
+        bool repeats;
+    } rows[] = {
+        {"within the arrow", centreOf(Part::Arrow2) + QPoint(0, 3), true},
+        {"onto the track", at(300), false},
+        {"off the bar sideways", centreOf(Part::Arrow2) + QPoint(30, 0), false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        bar->SetPosition(0);
+        press(bar, centreOf(Part::Arrow2));
+        ASSERT_EQ(bar->Position(), 1);
+        dragTo(bar, row.moveTo);
+        bar->RepeatTick();
+        bar->RepeatTick();
+        EXPECT_EQ(bar->Position(), row.repeats ? 3 : 1);
+        EXPECT_EQ(bar->PartState(Part::Arrow2) == 2, row.repeats);
+        release(bar, row.moveTo);
+    }
+}
+
+// The 800 × 600 main window's bars: the thumb where the arithmetic with the 16-pixel metric
+// puts it, whatever length the skin paints its arrows.
+TEST(ScrollBarThumb, PlacedByTheMetricNotByThePaintedArrow)
+{
+    GoldenSkinScope skin;
+    QWidget window;
+    window.resize(800, 600);
+    auto* bar = new TsScrollBar(&window);
+    bar->setGeometry(0, 520, 776, 16);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(bar->ArrowLength(), 24);
+    bar->SetPageSize(788);
+    bar->SetParams(0, 0, 103);
+    // T = round(max((776 - 32) / (103 + 788) * 788, 14)) = 658; TC = 16 + 329 + round(86 / 103 * p).
+    const struct { int position; int thumbStart; } rows[] = {{0, 16}, {50, 58}, {103, 102}};
+    for (const auto& row : rows) {
+        bar->SetPosition(row.position);
+        EXPECT_EQ(bar->PartRect(Part::Thumb), QRect(row.thumbStart, 0, 658, 16)) << row.position;
+    }
+}
+
+// The arrow buttons' rounded corners show the track under them, not the section's white.
+TEST(ScrollBarArrows, CornersShowTheTrack)
+{
+    GoldenSkinScope skin;
+    QWidget window;
+    window.resize(300, 300);
+    for (const TScrollBarKind kind : {sbHorizontal, sbVertical}) {
+        SCOPED_TRACE(kind);
+        auto* bar = new TsScrollBar(&window);
+        bar->SetKind(kind);
+        bar->setGeometry(kind == sbHorizontal ? QRect(10, 10, 200, 16) : QRect(10, 40, 16, 200));
+        bar->show();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const QImage picture = face(bar);
+        for (const Part arrow : {Part::Arrow1, Part::Arrow2}) {
+            const QRect r = bar->PaintedArrowRect(arrow);
+            for (const QPoint corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+                EXPECT_NE(picture.pixel(corner), qRgb(255, 255, 255)) << arrow << " at " << corner.x() << "," << corner.y();
+        }
+    }
+}
+
+// A press switches tool tips off; removing the skin before the release gives them back.
+TEST_F(ScrollBarTest, RemovingTheSkinBetweenPressAndReleaseGivesTheTipsBack)
+{
+    ASSERT_TRUE(HintSwitch::showHint());
+    press(bar, centreOf(Part::Arrow2));
+    EXPECT_FALSE(HintSwitch::showHint());
+    TsSkinData::instance().SkinReady = false;
+    SkinMessage::send(bar, SKN_SKINREMOVED);
+    release(bar, centreOf(Part::Arrow2));
+    EXPECT_TRUE(HintSwitch::showHint());
+    TsSkinData::instance().SkinReady = true;
+}
+
+} // namespace
+
+namespace {
+
+// Every arrow glyph of the program's skin is a triangle: at least three pixels deep along
+// its direction and five across (its mask is 0 under the ink), not a sliver.
+TEST(ScrollBarArrows, GlyphsAreTriangles)
+{
+    GoldenSkinScope skin;
+    const TsSkinTables& tables = TsCommonData::Tables();
+    const CommonSkinIndexes indexes = resolveCommonSkinIndexes(tables);
+    const struct { const char* name; int glyph; bool sideways; } rows[] = {
+        {"left", indexes.scrollBtnLeft.glyphMask, true},
+        {"right", indexes.scrollBtnRight.glyphMask, true},
+        {"top", indexes.scrollBtnTop.glyphMask, false},
+        {"bottom", indexes.scrollBtnBottom.glyphMask, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_GE(row.glyph, 0);
+        const TsRect r = tables.masks[std::size_t(row.glyph)].R;
+        const int w = WidthOf(r) / 3, h = HeightOf(r) / 2;
+        QSet<int> columns, lines;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                if (tables.masterBitmap.pixel(r.Left + x, r.Top + h + y) == 0) {
+                    columns.insert(x);
+                    lines.insert(y);
+                }
+            }
+        }
+        EXPECT_GE((row.sideways ? columns : lines).size(), 3) << "deep";
+        EXPECT_GE((row.sideways ? lines : columns).size(), 5) << "across";
+    }
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
@@ -24,6 +25,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -484,3 +486,41 @@ TEST_F(SkinProviderTest, RemovingTheSkinGivesTheDesktopsFrameBack)
 }
 
 } // namespace
+
+// An Alt that went with a shortcut key (back, forward) leaves the band alone: only an Alt
+// pressed and released by itself selects the first item.
+TEST_F(SkinProviderTest, AltWithAShortcutKeyIsNoLoneAlt)
+{
+    activate();
+    int shortcuts = 0;
+    for (Qt::Key arrow : {Qt::Key_Left, Qt::Key_Right}) {
+        auto* action = new QAction(form.get());
+        action->setShortcut(QKeySequence(Qt::ALT | arrow));
+        action->setShortcutContext(Qt::WindowShortcut);
+        form->addAction(action);
+        QObject::connect(action, &QAction::triggered, [&shortcuts] { ++shortcuts; });
+    }
+    const struct {
+        const char* name;
+        std::optional<Qt::Key> withAlt;
+        int selected;
+    } rows[] = {
+        {"Alt+Left", Qt::Key_Left, -1},
+        {"Alt+Right", Qt::Key_Right, -1},
+        {"a lone Alt", std::nullopt, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int before = shortcuts;
+        QTest::sendKeyEvent(QTest::Press, client, Qt::Key_Alt, QString(), Qt::AltModifier);
+        if (row.withAlt)
+            key(client, *row.withAlt, Qt::AltModifier);
+        QTest::sendKeyEvent(QTest::Release, client, Qt::Key_Alt, QString(), Qt::NoModifier);
+        EXPECT_EQ(shortcuts, before + (row.withAlt ? 1 : 0));
+        EXPECT_EQ(provider->SelectedMenuItem(), row.selected);
+        key(client, Qt::Key_Down);
+        EXPECT_EQ(umkd->isVisible(), row.selected == 0) << "Down opens «УМКД» only from the band";
+        umkd->hide();
+        key(client, Qt::Key_Escape);
+    }
+}
