@@ -2,11 +2,18 @@
 
 #include "skin/SkinLookups.h"
 #include "skin/SkinMessage.h"
+#include "skin/TsFadeTimer.h"
 #include "skin/TsSkinData.h"
+#include "skin/paint/TsTextLayer.h"
 
 #include <QEvent>
+#include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
+
+#include <cmath>
 
 namespace {
 
@@ -40,7 +47,37 @@ bool takesTabFocus(const QWidget* widget)
     return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
 }
 
+// The control's rectangle does not lie wholly inside its parent's.
+bool outsideParent(const QWidget& control, bool edgeInside)
+{
+    const QWidget* parent = control.parentWidget();
+    if (!parent)
+        return false;
+    const QRect g = control.geometry();
+    const int w = parent->width(), h = parent->height();
+    auto inside = [&](int x, int y) {
+        if (edgeInside)
+            return x >= 0 && y >= 0 && x <= w && y <= h;
+        return x >= 0 && y >= 0 && x < w && y < h;
+    };
+    return !(inside(g.x(), g.y()) && inside(g.x() + g.width(), g.y() + g.height()));
+}
+
+bool sameScale(double a, double b)
+{
+    return std::abs(a - b) < 1e-6;
+}
+
 } // namespace
+
+// The scale of what the painter really draws on: a widget's painter is redirected to the
+// window's backing store, or to the picture a widget is rendered into.
+double PainterDeviceScale(const QPainter& dc)
+{
+    if (const QPaintEngine* engine = dc.paintEngine(); engine && engine->paintDevice())
+        return engine->paintDevice()->devicePixelRatioF();
+    return dc.device() ? dc.device()->devicePixelRatioF() : 1.0;
+}
 
 QString DefaultSectionForKind(int kind, const QString& className)
 {
@@ -152,10 +189,21 @@ TsParentCache TsCommonData::GetParentCache() const
     QWidget* parent = OwnerControl ? OwnerControl->parentWidget() : nullptr;
     if (!parent)
         return {};
-    TsParentCache& shared = TsSkinData::instance().SharedParentCache;
-    shared = {};
-    SkinMessage::send(parent, SKN_GETCACHE);
-    return shared;
+    return AskCache(parent);
+}
+
+TsParentCache TsCommonData::AskCache(QObject* target)
+{
+    TsParentCache answer;
+    if (target)
+        SkinMessage::send(target, SKN_GETCACHE, 0, reinterpret_cast<intptr_t>(&answer));
+    return answer;
+}
+
+void TsCommonData::AnswerCache(const SkinMessage& message, const TsParentCache& answer)
+{
+    if (auto* record = reinterpret_cast<TsParentCache*>(message.lParam()))
+        *record = answer;
 }
 
 bool TsCommonData::IsTransparentSection() const
@@ -226,9 +274,8 @@ void TsCommonData::HandleSkinMessage(SkinMessage& message)
         RequestRepaint();
         break;
     case SKN_GETCACHE: {
-        TsParentCache& shared = TsSkinData::instance().SharedParentCache;
         const bool ready = CacheBitmap && !CacheBitmap->isNull();
-        shared = {ready ? CacheBitmap.get() : nullptr, 0, 0, ready};
+        AnswerCache(message, {ready ? CacheBitmap.get() : nullptr, 0, 0, ready});
         break;
     }
     case SKN_SETSUSPENDED:
@@ -272,18 +319,103 @@ const TsSkinTables& TsCommonData::Tables()
     return TsSkinData::instance().tables;
 }
 
-void TsCommonData::CacheRendered()
+double TsCommonData::ScreenScale() const
 {
-    CacheInvalid = false;
-    ++RenderCount;
-    if (CacheBitmap)
-        CacheBitmap->copyToRgb32(m_screenImage);
+    return OwnerControl ? OwnerControl->devicePixelRatioF() : 1.0;
 }
 
-void TsCommonData::CopyCacheToDC(QPainter& dc, QPoint sourceOffset) const
+bool TsCommonData::needsRender(TsRenderRule rule, double scale)
+{
+    QWidget* control = OwnerControl;
+    const bool sizeChanged = !CacheBitmap || !control || CacheBitmap->width() != control->width() ||
+                             CacheBitmap->height() != control->height();
+    const bool scaleChanged = !sameScale(m_screenImage.devicePixelRatio(), scale) || m_screenImage.isNull();
+    switch (rule) {
+    case TsRenderRule::EveryPaint:
+        return true;
+    case TsRenderRule::KeepPicture:
+        return sizeChanged || scaleChanged;
+    case TsRenderRule::WhenInvalid:
+        break;
+    case TsRenderRule::PartlyHiddenEdgeInside:
+    case TsRenderRule::PartlyHiddenEdgeOutside: {
+        // A control that is (or whose parent is) partly hidden renders at every paint.
+        QWidget* parent = control ? control->parentWidget() : nullptr;
+        const bool parentHidden = parent && SkinMessage::send(parent, SKN_ISPARTLYHIDDEN) == 1;
+        CacheInvalid = CacheInvalid || PartlyHidden || parentHidden;
+        PartlyHidden = control && outsideParent(*control, rule == TsRenderRule::PartlyHiddenEdgeInside);
+        CacheInvalid = CacheInvalid || PartlyHidden;
+        break;
+    }
+    }
+    return CacheInvalid || sizeChanged || scaleChanged;
+}
+
+bool TsCommonData::RenderIfNeeded(TsRenderRule rule, const FaceRenderer& render, double scale)
+{
+    if (!needsRender(rule, scale) || CacheFrozen)
+        return false;
+    RenderFace(render, scale);
+    return true;
+}
+
+// At another scale than 1 the text is held back while the face renders, the picture is
+// scaled, and the text is drawn over it at the device's resolution; the logical cache,
+// which children read as their parent's picture, gets its text back at logical size.
+void TsCommonData::RenderFace(const FaceRenderer& render, double scale)
+{
+    if (scale <= 0)
+        scale = ScreenScale();
+    PrepareCacheBitmap();
+    Bitmap24& cache = *CacheBitmap;
+    if (sameScale(scale, 1.0) || cache.isNull()) {
+        render();
+        cache.copyToRgb32(m_screenImage);
+    } else {
+        TsTextLayer layer;
+        cache.attachTextLayer(&layer);
+        render();
+        cache.attachTextLayer(nullptr);
+        layer.finish(cache, scale, m_screenImage);
+    }
+    m_screenImage.setDevicePixelRatio(scale);
+    CacheInvalid = false;
+    ++RenderCount;
+}
+
+bool TsCommonData::fadeFrameShown(QPainter& dc) const
+{
+    if (!FadeTimer || !FadeTimer->Running() || FadeTimer->Frame().isNull())
+        return false;
+    dc.drawImage(QPoint(0, 0), FadeTimer->Frame());
+    return true;
+}
+
+void TsCommonData::PaintFace(QPainter& dc, TsRenderRule rule, const FaceRenderer& render, const QRect& hole)
+{
+    if (fadeFrameShown(dc))
+        return;
+    RenderIfNeeded(rule, render, PainterDeviceScale(dc));
+    CopyCacheToDC(dc, hole);
+    if (rule == TsRenderRule::EveryPaint && CacheBitmap)
+        CacheBitmap->resize(0, 0);
+}
+
+void TsCommonData::CopyCacheToDC(QPainter& dc, const QRect& hole) const
 {
     if (m_screenImage.isNull() || !OwnerControl)
         return;
-    dc.drawImage(QPoint(0, 0), m_screenImage,
-                 QRect(sourceOffset, QSize(OwnerControl->width(), OwnerControl->height())));
+    const QRect target(0, 0, OwnerControl->width(), OwnerControl->height());
+    const bool clipped = !hole.isEmpty();
+    if (clipped) {
+        dc.save();
+        dc.setClipRegion(QRegion(target) - QRegion(hole));
+    }
+    const double scale = m_screenImage.devicePixelRatio();
+    if (sameScale(scale, 1.0))
+        dc.drawImage(QPoint(0, 0), m_screenImage, target);
+    else
+        dc.drawImage(QRectF(target), m_screenImage, QRectF(0, 0, target.width() * scale, target.height() * scale));
+    if (clipped)
+        dc.restore();
 }

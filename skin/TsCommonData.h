@@ -8,15 +8,20 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QEvent;
+class TsFadeTimer;
 class QObject;
 class QPainter;
 class QWidget;
 class SkinMessage;
 struct TsGeneralData;
 struct TsSkinTables;
+
+// The device pixels per logical pixel of what a painter draws on.
+double PainterDeviceScale(const QPainter& dc);
 
 // The kinds of this program's skinned controls.
 enum TsControlKind : int {
@@ -37,14 +42,31 @@ QString DefaultSectionForKind(int kind, const QString& className);
 // Kinds 51-74, 110 and 141-161 never become hot from the mouse.
 bool KindTracksHover(int kind);
 
+// When a paint renders the face anew, besides an invalid cache (or one of another size or
+// scale); the cache is never rendered while frozen.
+enum class TsRenderRule {
+    WhenInvalid,
+    // Or the control, or its parent, is partly hidden; a control reaching exactly to its
+    // parent's right or bottom edge still counts as inside (or, with EdgeOutside, not).
+    PartlyHiddenEdgeInside,
+    PartlyHiddenEdgeOutside,
+    // Every paint renders and no picture is kept between paints.
+    EveryPaint,
+    // The picture shown stays (a postponed paint) unless the size or scale changed.
+    KeepPicture,
+};
+
 // TsCommonData: the skin binding every skinned control owns as SkinData. It ties the
 // control to its section of the current skin, owns the control's cache picture and hears
 // every event of the control first (HandleCommonMessage from the control's event()).
 //
-// The paint contract, followed by every skinned control:
-//  - The face is rendered into CacheBitmap only when CacheInvalid is set (and the cache is
-//    not frozen); the render ends with CacheRendered(). Any other paint request is one
-//    copy of the cache (CopyCacheToDC), whatever the update region.
+// The paint contract lives here, in PaintFace; a control gives only its face renderer
+// (which draws into CacheBitmap, already of the control's size) and its render rule:
+//  - While the control's fade runs, a paint shows the fade's frame.
+//  - Otherwise the face is rendered when the rule asks (RenderFace), at the scale of the
+//    painter's device: the picture is rendered at logical size, then scaled to device
+//    pixels with its text drawn at device resolution. Any other paint request is one
+//    copy of the screen picture (CopyCacheToDC), whatever the update region.
 //  - "Repaint at once" is RepaintNow(): repaint() outside the control's paint handler;
 //    inside it (a PaintScope is open) only the flags are set and update() is called, since
 //    Qt refuses a recursive repaint.
@@ -81,8 +103,23 @@ public:
     const int ControlKind;
     bool HasFocus = false;
     bool MouseInside = false;
-    // Renders finished (CacheRendered calls), for tests that count re-renders.
+    // Renders finished, for tests that count re-renders.
     int RenderCount = 0;
+    // The control's fade, while it has one; its frames are painted while it runs.
+    QPointer<TsFadeTimer> FadeTimer;
+
+    using FaceRenderer = std::function<void()>;
+    // The one paint of a skinned face: the fade's frame while the fade runs, otherwise the
+    // face rendered when `rule` asks and then copied, everywhere but `hole`.
+    void PaintFace(QPainter& dc, TsRenderRule rule, const FaceRenderer& render, const QRect& hole = {});
+    // Renders when `rule` asks at `scale`; true when it rendered.
+    bool RenderIfNeeded(TsRenderRule rule, const FaceRenderer& render, double scale);
+    // Renders now at the scale of the control's screen (or `scale` when given).
+    void RenderFace(const FaceRenderer& render, double scale = 0);
+    // The picture the screen is given: device pixels, with the scale as its ratio.
+    const QImage& ScreenPicture() const { return m_screenImage; }
+    // The device pixels per logical pixel of the control's screen.
+    double ScreenScale() const;
 
     // Never empty: an empty name is stored as "UNKNOWN".
     const QString& SkinSection() const { return m_skinSection; }
@@ -101,9 +138,14 @@ public:
     void RequestRepaint();
     // Repaints at once, or, inside the control's own paint handler, asks for a paint.
     void RepaintNow();
-    // The parent's answer to SKN_GETCACHE, copied: the parent's cache with offset (0, 0),
-    // or not ready.
+    // The parent's answer to SKN_GETCACHE: the parent's cache with offset (0, 0), or not
+    // ready.
     TsParentCache GetParentCache() const;
+    // SKN_GETCACHE to `target`: the answer is written into the record whose address the
+    // message carries (lParam), so no state is shared between askers.
+    static TsParentCache AskCache(QObject* target);
+    // Answers SKN_GETCACHE with `answer`.
+    static void AnswerCache(const SkinMessage& message, const TsParentCache& answer);
     bool IsTransparentSection() const;
     bool HasGradient() const;
     void SuspendPainting() { PaintSuspended = true; }
@@ -118,11 +160,9 @@ public:
     // The tables of the current skin, which the painters are given.
     static const TsSkinTables& Tables();
 
-    // Ends a render: the cache is valid and its screen copy is refreshed.
-    void CacheRendered();
-    // Draws the cache from sourceOffset at (0, 0), the control's size; a row conversion
-    // made once per render, so a paint is one blit.
-    void CopyCacheToDC(QPainter& dc, QPoint sourceOffset = {}) const;
+    // Draws the screen picture at (0, 0), the control's size, leaving out `hole`; the
+    // conversion was made once per render, so a paint is one blit.
+    void CopyCacheToDC(QPainter& dc, const QRect& hole = {}) const;
 
     // Open while the control runs its paint handler.
     class PaintScope
@@ -139,6 +179,9 @@ public:
     bool InsidePaint() const { return m_paintDepth > 0; }
 
 private:
+    bool needsRender(TsRenderRule rule, double scale);
+    bool fadeFrameShown(QPainter& dc) const;
+
     QString m_skinSection = QStringLiteral("UNKNOWN");
     QImage m_screenImage;
     int m_paintDepth = 0;

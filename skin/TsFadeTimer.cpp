@@ -58,6 +58,9 @@ void TsFadeTimer::Tick()
     switch (FadeDirection) {
     case None:
         stop();
+        // The fade is over: the next paint shows the control's current face.
+        if (m_control)
+            m_control->update();
         break;
     case FadingIn:
         stepIn();

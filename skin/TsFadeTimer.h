@@ -13,8 +13,8 @@ class TsCommonData;
 
 // The cross-fade of a control between the picture it showed and the one it has just
 // rendered into its cache. Each tick mixes the two into a frame the timer owns and has the
-// control repaint at once; while the timer exists the control's paint shows Frame()
-// instead of its cache. A fade back that has ended sends SKN_FADEDONE to the control on
+// control repaint at once; while a fade runs the control's paint shows Frame() instead of
+// its cache, and once it has stopped the paint shows the control's current face. A fade back that has ended sends SKN_FADEDONE to the control on
 // every tick until the control frees the timer, which it does with deleteLater(), so a
 // release from inside the tick takes effect after the tick has returned.
 class TsFadeTimer : public QTimer
@@ -40,6 +40,8 @@ public:
     // One step; the timer calls it, tests call it directly.
     void Tick();
 
+    // A fade is under way; only then does a paint show Frame().
+    bool Running() const { return FadeDirection != None; }
     // The frame last shown (at first the captured picture), in the form the screen copies.
     const QImage& Frame() const { return m_frame; }
     // Frames drawn so far, for tests.

@@ -5,6 +5,7 @@
 #include "skin/paint/Bitmap24.h"
 #include "skin/paint/PaintBlend.h"
 #include "skin/paint/PaintCopy.h"
+#include "skin/paint/PaintRows.h"
 #include "skin/paint/PaintSection.h"
 #include "skin/paint/PaintText.h"
 #include "skin/paint/TsParentCache.h"
@@ -30,11 +31,6 @@ void etchedFrame(Bitmap24& bitmap, TsRect r)
     FillRect(bitmap, {r.Left, r.Top, r.Left + 1, r.Bottom - 1}, kGrey);
     FillRect(bitmap, {r.Right - 1, r.Top, r.Right, r.Bottom}, kWhite);
     FillRect(bitmap, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, kWhite);
-}
-
-int roundHalfEven(double value)
-{
-    return int(std::nearbyint(value));
 }
 
 QFont itemFont(unsigned state)
@@ -68,7 +64,7 @@ QSize TsPopupItemPainter::Measure(const QFont& font, const QString& caption, con
     const int textWidth = text.isEmpty() ? 0
                           : metrics.boundingRect(QRect(0, 0, 12, 0), Qt::TextSingleLine | Qt::TextExpandTabs, text).width();
     const int width = 2 * glyph.width() + textWidth + 3 * m_menus.Margin;
-    const int line = roundHalfEven(1.25 * metrics.height());
+    const int line = int(RoundHalfEven(1.25 * metrics.height()));
     switch (type) {
     case smDivider: return QSize(width, 2);
     case smCaption: return QSize(width, line + 2 * m_menus.Margin);

@@ -30,9 +30,6 @@ struct TsSkinData
     bool SkinChangeInProgress = false;
     // Resolved by the manager after every load and removal.
     CommonSkinIndexes commonIndexes;
-    // The record through which a control answering SKN_GETCACHE publishes its cache; valid
-    // only until the next SKN_GETCACHE, so the asker copies it at once.
-    TsParentCache SharedParentCache;
 
     // The one skin state of the process.
     static TsSkinData& instance();

@@ -148,7 +148,7 @@ void TsSkinableMenus::DrawBarItem(Bitmap24& canvas, QRect r, const QString& capt
 {
     const TsSkinTables& tables = TsSkinData::instance().tables;
     const bool hot = (state & (odSelected | odHotLight)) != 0;
-    const TsRect rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    const TsRect rect = ToTsRect(r);
     const QString itemName = QStringLiteral("MENUITEM");
     const int itemSection = FindSectionIndex(tables.sections, itemName);
     PaintSectionBackground(tables, itemSection, itemName, menuBar, canvas, QPoint(r.left(), r.top() - barTop), rect,

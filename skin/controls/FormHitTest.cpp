@@ -83,3 +83,18 @@ int FormHitTest(const FormMetrics& m, QSize size, FormSizing sizing, FormShow sh
         return HTCAPTION;
     return platformCode(m, size, sizing, show, p);
 }
+
+Qt::CursorShape CursorForHitCode(int code)
+{
+    switch (code) {
+    case HTLEFT:
+    case HTRIGHT: return Qt::SizeHorCursor;
+    case HTTOP:
+    case HTBOTTOM: return Qt::SizeVerCursor;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT: return Qt::SizeFDiagCursor;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT: return Qt::SizeBDiagCursor;
+    default: return Qt::ArrowCursor;
+    }
+}

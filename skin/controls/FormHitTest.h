@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QtCore/qnamespace.h>
 #include <QSize>
 
 struct FormMetrics;
@@ -13,3 +14,6 @@ enum class FormShow { Normal, Maximized };
 // Border codes win over the caption; a maximised form answers HTTRANSPARENT outside
 // (2, 2, width - 4, height - 4) and is never sized from its edges.
 int FormHitTest(const FormMetrics& m, QSize size, FormSizing sizing, FormShow show, QPoint p);
+
+// The pointer's shape over a code: the sizing arrows over the border, else the arrow.
+Qt::CursorShape CursorForHitCode(int code);

@@ -35,7 +35,7 @@ TsButton::~TsButton()
 {
     // ~QWidget clears the focus and would call back into a button already taken apart.
     disconnect(m_focusConnection);
-    delete m_fadeTimer;
+    delete SkinData.FadeTimer;
 }
 
 void TsButton::SetDown(bool down)
@@ -118,11 +118,15 @@ void TsButton::DrawCaption(PaintCanvas& canvas)
     }
 }
 
-void TsButton::PrepareCache()
+void TsButton::PrepareCache(double scale)
+{
+    SkinData.RenderFace([this] { renderFace(); }, scale);
+}
+
+void TsButton::renderFace()
 {
     const TsSkinTables& tables = TsCommonData::Tables();
     const TsParentCache parent = SkinData.GetParentCache();
-    SkinData.PrepareCacheBitmap();
     Bitmap24& cache = *SkinData.CacheBitmap;
     const int state = CurrentState();
     PaintSectionBackground(tables, SkinData.SectionIndex, SkinData.SkinSection(), parent, cache, pos(),
@@ -150,7 +154,6 @@ void TsButton::PrepareCache()
     }
     m_renderedText = text();
     m_renderedFont = font();
-    SkinData.CacheRendered();
 }
 
 // Qt sends no event when the caption changes, so the face remembers what it shows.
@@ -168,17 +171,10 @@ void TsButton::paintEvent(QPaintEvent* event)
     TsCommonData::PaintScope scope(SkinData);
     if (SkinData.PaintingSuspended())
         return;
+    if (FaceOutdated())
+        SkinData.CacheInvalid = true;
     QPainter dc(this);
-    if (m_fadeTimer && !m_fadeTimer->Frame().isNull()) {
-        dc.drawImage(QPoint(0, 0), m_fadeTimer->Frame());
-        return;
-    }
-    const bool parentPartlyHidden = SkinMessage::send(parentWidget(), SKN_ISPARTLYHIDDEN) != 0;
-    SkinData.CacheInvalid = SkinData.CacheInvalid || SkinData.PartlyHidden || parentPartlyHidden || FaceOutdated();
-    SkinData.PartlyHidden = !parentWidget()->rect().contains(geometry());
-    if (SkinData.CacheInvalid && !SkinData.CacheFrozen)
-        PrepareCache();
-    SkinData.CopyCacheToDC(dc);
+    SkinData.PaintFace(dc, TsRenderRule::PartlyHiddenEdgeInside, [this] { renderFace(); });
 }
 
 bool TsButton::event(QEvent* event)
@@ -245,7 +241,7 @@ bool TsButton::skinnedEvent(QEvent* event)
         SkinData.MouseInside = enter;
         SkinData.CacheInvalid = true;
         const TsGeneralData* section = SkinData.Section();
-        if (section && section->FadingEnabled)
+        if (section && section->FadingEnabled && section->FadingIterations > 0)
             enter ? StartFadeIn() : StartFadeOut();
         else
             SkinData.RepaintNow();
@@ -286,6 +282,8 @@ void TsButton::afterBaseEvent(QEvent* event)
         SkinData.RequestRepaint();
         break;
     case QEvent::EnabledChange:
+        StopFade();
+        [[fallthrough]];
     case QEvent::Show:
     case QEvent::Hide:
         SkinData.CacheInvalid = true;
@@ -432,31 +430,31 @@ void TsButton::dialogKey(Qt::Key key)
 
 void TsButton::StartFadeIn()
 {
-    if (!m_fadeTimer) {
-        m_fadeTimer = new TsFadeTimer(this);
-        m_fadeTimer->Level = 1;
+    if (!SkinData.FadeTimer) {
+        SkinData.FadeTimer = new TsFadeTimer(this);
+        SkinData.FadeTimer->Level = 1;
     }
-    m_fadeTimer->Prepare(SkinData);
+    SkinData.FadeTimer->Prepare(SkinData);
     PrepareCache();
-    m_fadeTimer->SetDirection(TsFadeTimer::FadingIn);
+    SkinData.FadeTimer->SetDirection(TsFadeTimer::FadingIn);
 }
 
 void TsButton::StartFadeOut()
 {
-    if (!m_fadeTimer)
-        m_fadeTimer = new TsFadeTimer(this);
-    m_fadeTimer->Prepare(SkinData);
+    if (!SkinData.FadeTimer)
+        SkinData.FadeTimer = new TsFadeTimer(this);
+    SkinData.FadeTimer->Prepare(SkinData);
     PrepareCache();
-    m_fadeTimer->SetDirection(TsFadeTimer::FadingOut);
+    SkinData.FadeTimer->SetDirection(TsFadeTimer::FadingOut);
 }
 
 // Frees the timer after the running tick, if any, has returned.
 void TsButton::StopFade()
 {
-    if (!m_fadeTimer)
+    if (!SkinData.FadeTimer)
         return;
-    TsFadeTimer* timer = m_fadeTimer;
-    m_fadeTimer = nullptr;
+    TsFadeTimer* timer = SkinData.FadeTimer;
+    SkinData.FadeTimer = nullptr;
     timer->SetDirection(TsFadeTimer::None);
     if (timer->Level != 0)
         SkinData.RequestRepaint();

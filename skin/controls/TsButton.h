@@ -54,12 +54,12 @@ public:
     int CurrentState() const;
     bool Pressed() const { return m_pressed; }
     bool ShowsDefault() const { return m_showsDefault; }
-    TsFadeTimer* FadeTimer() const { return m_fadeTimer; }
+    TsFadeTimer* FadeTimer() const { return SkinData.FadeTimer; }
     const QRegion& FaceRegion() const { return m_faceRegion; }
     bool IsSkinnedNow() const;
 
-    // Renders the whole face into the cache.
-    void PrepareCache();
+    // Renders the whole face into the cache, for the screen's scale or the one given.
+    void PrepareCache(double scale = 0);
 
 signals:
     void OnMouseEnter();
@@ -102,6 +102,7 @@ private:
     void StartFadeIn();
     void StartFadeOut();
     void markPressChange();
+    void renderFace();
 
     bool m_down = false;
     bool m_pressed = false;
@@ -111,7 +112,6 @@ private:
     bool m_cancel = false;
     TsDisabledKind m_disabledKind = dkBlended;
     int m_focusMargin = 1;
-    QPointer<TsFadeTimer> m_fadeTimer;
     QMetaObject::Connection m_focusConnection;
     QRegion m_faceRegion;
     QPointer<QShortcut> m_enterKey;

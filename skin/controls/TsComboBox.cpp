@@ -267,19 +267,19 @@ void TsComboBox::paintEvent(QPaintEvent* event)
     }
     if (SkinData.PaintingSuspended())
         return;
-    if (FaceNeedsRender(SkinData, ParentEdge::CountsInside))
-        PrepareCache();
     QPainter dc(this);
-    if (ShowsLiveEditor())
-        CopyCacheAround(SkinData, dc, EditFieldRect());
-    else
-        SkinData.CopyCacheToDC(dc);
+    SkinData.PaintFace(dc, TsRenderRule::PartlyHiddenEdgeInside, [this] { renderFace(); },
+                       ShowsLiveEditor() ? EditFieldRect() : QRect());
 }
 
 void TsComboBox::PrepareCache()
 {
+    SkinData.RenderFace([this] { renderFace(); });
+}
+
+void TsComboBox::renderFace()
+{
     const TsSkinTables& tables = TsCommonData::Tables();
-    SkinData.PrepareCacheBitmap();
     Bitmap24& cache = *SkinData.CacheBitmap;
     const bool hot = SkinData.IsActiveState();
     Bitmap24 fallback;
@@ -292,7 +292,6 @@ void TsComboBox::PrepareCache()
     DrawImagePiece(tables, cache, button.left(), button.top(), m_dropped ? 2 : hot ? 1 : 0, glyph, 1);
     if (!isEnabled())
         ApplyDisabledEffect(cache, m_disabledKind, ParentColour(*this), x(), y(), parent);
-    SkinData.CacheRendered();
 }
 
 void TsComboBox::PaintText(Bitmap24& cache, bool hot)

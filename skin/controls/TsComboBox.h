@@ -67,6 +67,8 @@ protected:
     virtual void PaintText(Bitmap24& cache, bool hot);
 
 private:
+    // Draws the whole face into the binding's cache (the paint path sizes it).
+    void renderFace();
     void watchEditor();
     void placeEditor();
     void lookChanged();

@@ -95,7 +95,7 @@ bool TsEdit::event(QEvent* event)
     case QEvent::Enter:
     case QEvent::Leave: {
         const TsGeneralData* section = SkinData.Section();
-        if (section && section->ReservedBoolean) {
+        if (section && section->ActiveUnderMouse()) {
             SkinData.MouseInside = event->type() == QEvent::Enter;
             SkinData.CacheInvalid = true;
             SkinData.RepaintNow();
@@ -126,15 +126,13 @@ void TsEdit::paintEvent(QPaintEvent* event)
     }
     if (SkinData.PaintingSuspended())
         return;
+    const auto render = [this] { renderFace(); };
     if (!ShowsLiveEditor()) {
-        if (FaceNeedsRender(SkinData, ParentEdge::CountsInside) && !SkinData.CacheFrozen)
-            PrepareCache();
         QPainter dc(this);
-        SkinData.CopyCacheToDC(dc);
+        SkinData.PaintFace(dc, TsRenderRule::PartlyHiddenEdgeInside, render);
         return;
     }
-    if (SkinData.CacheInvalid)
-        PrepareCache();
+    // The live editor paints its text first; the frame of the face goes round it.
     const QRect inside = rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
     {
         QPainter dc(this);
@@ -142,13 +140,17 @@ void TsEdit::paintEvent(QPaintEvent* event)
     }
     QLineEdit::paintEvent(event);
     QPainter dc(this);
-    CopyCacheAround(SkinData, dc, inside);
+    SkinData.PaintFace(dc, TsRenderRule::WhenInvalid, render, inside);
 }
 
 void TsEdit::PrepareCache()
 {
+    SkinData.RenderFace([this] { renderFace(); });
+}
+
+void TsEdit::renderFace()
+{
     const TsSkinTables& tables = TsCommonData::Tables();
-    SkinData.PrepareCacheBitmap();
     Bitmap24& cache = *SkinData.CacheBitmap;
     const bool hot = SkinData.IsActiveState();
     Bitmap24 fallback;
@@ -161,5 +163,4 @@ void TsEdit::PrepareCache()
                  TextLeft | TextSingleLine | TextNoPrefix, textRect);
     if (!isEnabled())
         ApplyDisabledEffect(cache, m_disabledKind, ParentColour(*this), x(), y(), parent);
-    SkinData.CacheRendered();
 }

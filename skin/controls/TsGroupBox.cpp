@@ -115,16 +115,18 @@ void TsGroupBox::paintEvent(QPaintEvent* event)
     // A caption or font set without an event: the face remembers what it was rendered with.
     if (renderedLookChanged())
         SkinData.CacheInvalid = true;
-    if (FaceNeedsRender(SkinData, ParentEdge::CountsOutside) && !SkinData.CacheFrozen)
-        PrepareCache();
     QPainter dc(this);
-    SkinData.CopyCacheToDC(dc);
+    SkinData.PaintFace(dc, TsRenderRule::PartlyHiddenEdgeOutside, [this] { renderFace(); });
 }
 
 void TsGroupBox::PrepareCache()
 {
+    SkinData.RenderFace([this] { renderFace(); });
+}
+
+void TsGroupBox::renderFace()
+{
     const TsSkinTables& tables = TsCommonData::Tables();
-    SkinData.PrepareCacheBitmap();
     Bitmap24& cache = *SkinData.CacheBitmap;
     Bitmap24 fallback;
     const TsParentCache parent = ParentBackground(SkinData, fallback);
@@ -132,7 +134,7 @@ void TsGroupBox::PrepareCache()
                            RectOfSize(width(), height()), 0);
     paintFrame(cache, parent);
     const TsGeneralData* section = SkinData.Section();
-    if (!title().isEmpty() && section && !section->ReservedBoolean) {
+    if (!title().isEmpty() && section && !section->HidesCaption()) {
         TsRect box = CaptionBox();
         PaintCanvas canvas{cache, font(), 0};
         DrawSkinText(tables, canvas, title(), isEnabled(), false, SkinData.SectionIndex,
@@ -140,7 +142,6 @@ void TsGroupBox::PrepareCache()
     }
     m_renderedTitle = title();
     m_renderedFont = font();
-    SkinData.CacheRendered();
 }
 
 void TsGroupBox::paintFrame(Bitmap24& cache, const TsParentCache& parent)

@@ -45,6 +45,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Draws the whole face into the binding's cache (the paint path sizes it).
+    void renderFace();
     void PrepareCache();
     void paintFrame(Bitmap24& cache, const TsParentCache& parent);
     bool renderedLookChanged() const;

@@ -139,7 +139,7 @@ bool TsMemo::event(QEvent* event)
     case QEvent::Enter:
     case QEvent::Leave: {
         const TsGeneralData* section = SkinData.Section();
-        SkinData.MouseInside = section && section->ReservedBoolean && event->type() == QEvent::Enter;
+        SkinData.MouseInside = section && section->ActiveUnderMouse() && event->type() == QEvent::Enter;
         SkinData.CacheInvalid = true;
         break;
     }
@@ -180,10 +180,9 @@ void TsMemo::paintFrame()
     TsCommonData::PaintScope scope(SkinData);
     if (SkinData.PaintingSuspended())
         return;
-    if (SkinData.CacheInvalid)
-        PrepareCache();
     QPainter dc(this);
-    CopyCacheAround(SkinData, dc, rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
+    SkinData.PaintFace(dc, TsRenderRule::WhenInvalid, [this] { renderFace(); },
+                       rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth));
     // The square between two bars takes the text's colour.
     TsScrollBar* vertical = VertBar();
     TsScrollBar* horizontal = HorzBar();
@@ -195,7 +194,11 @@ void TsMemo::paintFrame()
 
 void TsMemo::PrepareCache()
 {
-    SkinData.PrepareCacheBitmap();
+    SkinData.RenderFace([this] { renderFace(); });
+}
+
+void TsMemo::renderFace()
+{
     Bitmap24& cache = *SkinData.CacheBitmap;
     const bool hot = SkinData.IsActiveState();
     Bitmap24 fallback;
@@ -205,5 +208,4 @@ void TsMemo::PrepareCache()
                             RectOfSize(width(), height()), hot ? 1 : 0, false);
     if (!isEnabled())
         ApplyDisabledEffect(cache, DisabledKind, ParentColour(*this), x(), y(), parent);
-    SkinData.CacheRendered();
 }

@@ -43,6 +43,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Draws the whole face into the binding's cache (the paint path sizes it).
+    void renderFace();
     void PrepareCache();
     void paintFrame();
     void syncLook();

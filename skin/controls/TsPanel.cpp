@@ -63,15 +63,17 @@ void TsPanel::paintEvent(QPaintEvent* event)
     }
     if (SkinData.PaintingSuspended())
         return;
-    if (FaceNeedsRender(SkinData, ParentEdge::CountsOutside) && !SkinData.CacheFrozen)
-        PrepareCache();
     QPainter dc(this);
-    SkinData.CopyCacheToDC(dc);
+    SkinData.PaintFace(dc, TsRenderRule::PartlyHiddenEdgeOutside, [this] { renderFace(); });
 }
 
 void TsPanel::PrepareCache()
 {
-    SkinData.PrepareCacheBitmap();
+    SkinData.RenderFace([this] { renderFace(); });
+}
+
+void TsPanel::renderFace()
+{
     Bitmap24& cache = *SkinData.CacheBitmap;
     Bitmap24 fallback;
     const TsParentCache parent = ParentBackground(SkinData, fallback);
@@ -79,7 +81,6 @@ void TsPanel::PrepareCache()
     PaintSectionWithBorders(TsCommonData::Tables(), SkinData.SectionIndex, SkinData.SkinSection(), parent, cache, pos(),
                             RectOfSize(width(), height()), 0, false);
     paintCaption(cache);
-    SkinData.CacheRendered();
 }
 
 void TsPanel::paintCaption(Bitmap24& cache)

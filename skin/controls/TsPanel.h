@@ -30,6 +30,8 @@ protected:
     virtual void PrepareCache();
 
 private:
+    // Draws the whole face into the binding's cache (the paint path sizes it).
+    void renderFace();
     void paintUnskinned(QPaintEvent* event);
     void paintCaption(Bitmap24& cache);
 

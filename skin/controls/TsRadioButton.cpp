@@ -174,18 +174,15 @@ void TsRadioButton::paintEvent(QPaintEvent* event)
     }
     if (SkinData.PaintingSuspended())
         return;
-    renderFace();
-    QPainter dc(this);
-    SkinData.CopyCacheToDC(dc);
     // Every paint renders anew; no picture is kept between paints.
-    SkinData.CacheBitmap->resize(0, 0);
+    QPainter dc(this);
+    SkinData.PaintFace(dc, TsRenderRule::EveryPaint, [this] { renderFace(); });
 }
 
 void TsRadioButton::renderFace()
 {
     const TsSkinTables& tables = TsCommonData::Tables();
     SharedParentColorScope parentColour(ParentColour(*this));
-    SkinData.PrepareCacheBitmap();
     Bitmap24& cache = *SkinData.CacheBitmap;
     const bool hot = SkinData.IsActiveState() && !m_readOnly;
     Bitmap24 fallback;
@@ -212,5 +209,4 @@ void TsRadioButton::renderFace()
     DrawImagePiece(tables, cache, glyph.Left, glyph.Top, state, glyphImageIndex(), 1);
     if (!isEnabled())
         ApplyDisabledEffect(cache, DisabledKind, ParentColour(*this), x(), y(), parent);
-    SkinData.CacheRendered();
 }

@@ -48,7 +48,6 @@ PartSkin partSkin(const Entry& entry, const char* name)
     return skin;
 }
 
-TsRect toTsRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
 // The part with the bar's own picture as its parent, so magenta shows what lies under it.
 void paintPart(const PartSkin& skin, Bitmap24& cache, const QRect& rect, int state)
@@ -56,7 +55,7 @@ void paintPart(const PartSkin& skin, Bitmap24& cache, const QRect& rect, int sta
     if (skin.section < 0 || rect.isEmpty())
         return;
     const TsParentCache self{&cache, 0, 0, true};
-    PaintScrollPart(TsCommonData::Tables(), skin.section, skin.bordersMask, skin.pattern, cache, QPoint(0, 0), toTsRect(rect),
+    PaintScrollPart(TsCommonData::Tables(), skin.section, skin.bordersMask, skin.pattern, cache, QPoint(0, 0), ToTsRect(rect),
                     state, true, self, QString::fromLatin1(skin.name), skin.hotPattern);
 }
 
@@ -295,7 +294,7 @@ int TsScrollBar::ArrowLength() const
         return metric;
     const CommonSkinIndexes::ScrollPart& button = horizontal ? m_indexes.scrollBtnLeft : m_indexes.scrollBtnTop;
     const TsSkinTables& tables = TsCommonData::Tables();
-    if (!SectionIndexValid(tables, button.section) || !tables.sections[std::size_t(button.section)].ReservedBoolean ||
+    if (!SectionIndexValid(tables, button.section) || !tables.sections[std::size_t(button.section)].ArrowSizedByPiece() ||
         !ImageIndexValid(tables, button.bordersMask))
         return metric;
     const QSize frame = ImageFrameSize(tables.masks[std::size_t(button.bordersMask)]);
@@ -723,12 +722,9 @@ void TsScrollBar::paintEvent(QPaintEvent* event)
     TsCommonData::PaintScope scope(SkinData);
     if (SkinData.PaintingSuspended())
         return;
-    const bool sizeChanged = !SkinData.CacheBitmap || SkinData.CacheBitmap->width() != width() ||
-                             SkinData.CacheBitmap->height() != height();
-    if ((SkinData.CacheInvalid || sizeChanged) && !SkinData.CacheFrozen && (!PaintPostponed || sizeChanged))
-        PrepareCache();
     QPainter dc(this);
-    SkinData.CopyCacheToDC(dc);
+    SkinData.PaintFace(dc, PaintPostponed ? TsRenderRule::KeepPicture : TsRenderRule::WhenInvalid,
+                       [this] { renderFace(); });
 }
 
 // The host's picture when the bar lies over a host that is not its parent, else the parent's.
@@ -736,10 +732,7 @@ TsParentCache TsScrollBar::background(Bitmap24& fallback, QPoint& offset) const
 {
     QWidget* host = HostControl;
     if (host && host != parentWidget() && !host->isWindow()) {
-        TsParentCache& shared = TsSkinData::instance().SharedParentCache;
-        shared = {};
-        SkinMessage::send(host, SKN_GETCACHE);
-        const TsParentCache cache = shared;
+        const TsParentCache cache = TsCommonData::AskCache(host);
         if (cache.usable()) {
             offset = mapTo(host, QPoint(0, 0));
             return cache;
@@ -751,13 +744,15 @@ TsParentCache TsScrollBar::background(Bitmap24& fallback, QPoint& offset) const
 
 void TsScrollBar::PrepareCache()
 {
+    SkinData.RenderFace([this] { renderFace(); });
+}
+
+void TsScrollBar::renderFace()
+{
     resolveIndexes();
-    SkinData.PrepareCacheBitmap();
     Bitmap24& cache = *SkinData.CacheBitmap;
-    if (cache.isNull()) {
-        SkinData.CacheRendered();
+    if (cache.isNull())
         return;
-    }
     Bitmap24 fallback;
     QPoint offset;
     const TsParentCache parent = background(fallback, offset);
@@ -781,7 +776,6 @@ void TsScrollBar::PrepareCache()
         else if (track >= 0)
             ApplyDisabledEffect(cache, m_disabledKind, ParentColour(*this), offset.x(), offset.y(), parent);
     }
-    SkinData.CacheRendered();
 }
 
 void TsScrollBar::paintTracks(const ScrollBarGeometry& g)

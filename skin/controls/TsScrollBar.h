@@ -125,6 +125,8 @@ protected:
     void sliderChange(SliderChange change) override;
 
 private:
+    // Draws the whole face into the binding's cache (the paint path sizes it).
+    void renderFace();
     int along(QPointF point) const;
     void setValueReported(int position, int previous);
     void ReportChange(int previous);

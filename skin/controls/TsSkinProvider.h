@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <QRegion>
 
-#include <vector>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -19,13 +19,19 @@ class QKeyEvent;
 class QMouseEvent;
 class SkinMessage;
 class TsFormScrollBars;
+class TsFramePainter;
+class TsMenuBand;
 class TsSystemMenu;
+class TsTitleButtons;
 
 // The skinned frame of a form: while a skin is ready the form is frameless and the
 // provider paints its border, title (icon, caption, buttons) and menu bar, and the client
 // background, from one picture the size of the whole window. It answers the mouse on the
 // frame like a desktop frame does, moves and sizes the window, and gives the form back to
 // the desktop's frame when the skin is removed.
+//
+// The provider wires three parts, which share its state: the frame painter (the picture),
+// the title buttons and the menu band.
 //
 // The form's controls live in a client widget placed exactly on the client rectangle;
 // its children read the frame's picture as their parent picture at the client offset.
@@ -57,15 +63,15 @@ public:
     // The frame is ours (skin ready, section found); otherwise the desktop's.
     bool FrameIsSkinned() const { return m_frameSkinned; }
     const FormMetrics& Metrics() const { return m_metrics; }
-    const MenuBarLayout& MenuLayout() const { return m_menuLayout; }
+    const MenuBarLayout& MenuLayout() const;
     WindowCommands& Commands() { return m_commands; }
     // The code under a point of the form.
     int HitTest(QPoint p) const;
     // 0 normal, 1 hot, 2 pressed.
     int ButtonState(int hitCode) const;
     // The bar's selected item (keyboard or open drop-down), or -1; and the hot one.
-    int SelectedMenuItem() const { return m_menuSelected; }
-    int HotMenuItem() const { return m_menuHot; }
+    int SelectedMenuItem() const;
+    int HotMenuItem() const;
     // The region the window keeps (its mask while skinned).
     QRegion WindowRegion() const;
     // Marks the picture for a new render at the next paint: the title alone (activation,
@@ -75,6 +81,10 @@ public:
     // The window's picture, rendered when needed.
     const Bitmap24& RenderedCache();
     QRect ButtonRect(int hitCode) const;
+    // Renders the whole window now at `scale` device pixels per logical pixel.
+    void RenderWhole(double scale);
+    // The picture the screen is given: device pixels, with the scale as its ratio.
+    const QImage& ScreenPicture() const;
     // The system menu, kept in step with the window; shown only with skinned drop-downs.
     TsSystemMenu* SystemMenuObject() const { return m_systemMenu; }
     // The form's own skinned scroll bars and grip, made while the contents do not fit.
@@ -94,38 +104,20 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    struct TitleButton
-    {
-        int code = 0;
-        int slot = 0;
-        int imageIndex = -1;
-        int state = 0;
-    };
+    friend class TsFramePainter;
+    friend class TsMenuBand;
+    friend class TsTitleButtons;
 
     void handleSkinMessage(SkinMessage& message);
     bool filterFormEvent(QEvent* event);
     bool filterClientEvent(QEvent* event);
-    bool filterDropDownKey(QKeyEvent* key);
-    bool filterKey(QObject* watched, QEvent* event);
     bool skinUsable() const;
     void updateIndexes();
     void skinFrame();
     void unskinFrame();
     void relayout();
+    void updateFormBars();
 
-    void renderFrame();
-    void renderTitle();
-    void paintTitleButton(const TitleButton& button);
-    void drawMenuItems();
-    void drawMenuItem(int index);
-    void toScreen(QRect rect);
-    void paintForm(QEvent* event);
-    void repaintRect(QRect rect);
-
-    TitleButton* buttonOf(int code);
-    void setHotButton(int code);
-    void setButtonState(int code, int state);
-    void buttonReleased(int code);
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
@@ -134,43 +126,20 @@ private:
     QSize minimumFrameSize() const;
     void activationChanged();
 
-    QList<QAction*> menuActions() const;
-    void repaintMenuItem(int index);
-    void setMenuHot(int index);
-    void setMenuSelected(int index);
-    void openMenuItem(int index, bool byKeyboard);
-    void leaveMenuMode();
-    int menuItemForLetter(QChar letter) const;
-    void minimizeApplication();
-    void refreshSystemMenu();
-
     QPointer<QWidget> m_form;
     QPointer<QWidget> m_client;
     QPointer<QMenuBar> m_menuBar;
     QSize m_outerSize;
     WindowCommands m_commands;
     FormMetrics m_metrics;
-    MenuBarLayout m_menuLayout;
-    TitleButton m_buttons[4];
+    std::unique_ptr<TsFramePainter> m_painter;
+    std::unique_ptr<TsTitleButtons> m_titleButtons;
+    TsMenuBand* m_menuBand = nullptr;
     bool m_frameSkinned = false;
     Qt::WindowFlags m_savedFlags;
     // The designed outer size less the size the form had with the desktop's frame.
     QSize m_sizeDelta;
-    bool m_fullRepaint = true;
     bool m_regionChanged = true;
-    Bitmap24 m_titleStrip;
-    Bitmap24 m_buttonStrip;
-    Bitmap24 m_menuBarImage;
-    std::vector<uint32_t> m_screenBits;
-    QImage m_screen;
-    int m_pressedButton = 0;
-    int m_menuHot = -1;
-    int m_menuSelected = -1;
-    int m_menuPressed = -1;
-    bool m_menuKeyboard = false;
-    bool m_altAlone = false;
-    QPointer<QMenu> m_openMenu;
     TsSystemMenu* m_systemMenu = nullptr;
     TsFormScrollBars* m_formBars = nullptr;
-    void updateFormBars();
 };

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+class TsTextLayer;
+
 // A 24-bit picture: rows of B, G, R bytes, each row padded to a multiple of 4 bytes.
 // Colours given to it are 32-bit values laid out as 00BBGGRR (red in the low byte).
 // A picture whose size cannot be represented is null, never a crash.
@@ -54,9 +56,23 @@ public:
     // Row stride for a width, or -1 when it does not fit in an int.
     static int strideFor(int width);
 
+    // While a layer is attached the text routines record into it instead of drawing.
+    // Copies of the picture do not carry it.
+    void attachTextLayer(TsTextLayer* layer) { m_textLayer.layer = layer; }
+    TsTextLayer* textLayer() const { return m_textLayer.layer; }
+
 private:
+    struct LayerLink
+    {
+        TsTextLayer* layer = nullptr;
+        LayerLink() = default;
+        LayerLink(const LayerLink&) {}
+        LayerLink& operator=(const LayerLink&) { return *this; }
+    };
+
     int m_width = 0;
     int m_height = 0;
     int m_stride = 0;
     std::vector<uint8_t> m_bits;
+    LayerLink m_textLayer;
 };

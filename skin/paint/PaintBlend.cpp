@@ -3,6 +3,7 @@
 #include "skin/paint/Bitmap24.h"
 #include "skin/paint/PaintRows.h"
 #include "skin/paint/TsParentCache.h"
+#include "skin/paint/TsTextLayer.h"
 
 #include <QImage>
 #include <QPainter>
@@ -38,18 +39,6 @@ void BlendBitmapOver(Bitmap24& dst, const Bitmap24& src, uint32_t transparency, 
     }
 }
 
-namespace {
-
-// Adding and taking away 1.5 × 2^52 leaves v (|v| < 2^51) rounded to an integer in the
-// default rounding mode, to nearest with halves to even, without a library call per
-// channel. Without -ffast-math the compiler keeps both operations.
-inline double roundHalfEven(double v)
-{
-    constexpr double shift = 6755399441055744.0;
-    return (v + shift) - shift;
-}
-
-} // namespace
 
 void BlendTransparentImage(Bitmap24& dst, int dstX, int dstY, TsColor transparentColour, double weight,
                            TsRect srcRect, const Bitmap24& src)
@@ -70,7 +59,7 @@ void BlendTransparentImage(Bitmap24& dst, int dstX, int dstY, TsColor transparen
                 continue;
             // d = s - weight * (s - d), rounded half to even
             for (int c = 0; c < 3; ++c)
-                dp[c] = uint8_t(std::clamp(roundHalfEven(sp[c] - weight * (sp[c] - dp[c])), 0.0, 255.0));
+                dp[c] = uint8_t(std::clamp(RoundHalfEven(sp[c] - weight * (sp[c] - dp[c])), 0.0, 255.0));
         }
     }
 }
@@ -150,6 +139,11 @@ void BlendColorRect(Bitmap24& bitmap, TsRect rect, int percent, int radius, int 
 void ApplyDisabledEffect(Bitmap24& bitmap, TsDisabledKind disabledKind, TsColor backgroundColour, int offsetX,
                          int offsetY, const TsParentCache& parentCache)
 {
+    // Over text held back for another scale, the look is applied after that text.
+    if (TsTextLayer* layer = bitmap.textLayer()) {
+        layer->deferDisabledEffect(disabledKind, backgroundColour, offsetX, offsetY, parentCache);
+        return;
+    }
     if (disabledKind & dkGrayed)
         MakeGrayscale(bitmap);
     if (!(disabledKind & dkBlended))

@@ -2,6 +2,7 @@
 
 #include "skin/paint/Bitmap24.h"
 #include "skin/paint/SkinTableLookups.h"
+#include "skin/paint/TsTextLayer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -59,8 +60,11 @@ class TextPainter
 {
 public:
     TextPainter(PaintCanvas& canvas, const QString& text, unsigned format, TsRect place)
-        : m_image(canvas.bitmap.imageView()), m_text(text), m_flags(qtTextFlags(format)), m_place(place)
+        : m_layer(canvas.bitmap.textLayer()), m_font(canvas.font), m_text(text), m_flags(qtTextFlags(format)), m_place(place)
     {
+        if (m_layer)
+            return;
+        m_image = canvas.bitmap.imageView();
         if (!m_image.isNull()) {
             m_painter.begin(&m_image);
             m_painter.setFont(canvas.font);
@@ -70,14 +74,22 @@ public:
 
     void draw(int dx, int dy, TsColor colour)
     {
-        if (!m_painter.isActive() || m_text.isEmpty())
+        if (m_text.isEmpty())
+            return;
+        const QRect place(m_place.Left + dx, m_place.Top + dy, WidthOf(m_place), HeightOf(m_place));
+        if (m_layer) {
+            m_layer->addText({m_text, m_font, m_flags, place, colour});
+            return;
+        }
+        if (!m_painter.isActive())
             return;
         m_painter.setPen(ToQColor(colour));
-        m_painter.drawText(QRect(m_place.Left + dx, m_place.Top + dy, WidthOf(m_place), HeightOf(m_place)), m_flags,
-                           m_text);
+        m_painter.drawText(place, m_flags, m_text);
     }
 
 private:
+    TsTextLayer* m_layer;
+    QFont m_font;
     QImage m_image;
     QPainter m_painter;
     QString m_text;

@@ -21,6 +21,12 @@ struct TsRect
 inline int WidthOf(const TsRect& r) { return r.Right - r.Left; }
 inline int HeightOf(const TsRect& r) { return r.Bottom - r.Top; }
 inline TsRect RectOfSize(int width, int height) { return {0, 0, width, height}; }
+// From a QRect (or anything with left, top, width and height).
+template <class R>
+inline TsRect ToTsRect(const R& r)
+{
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
 inline TsRect TsRect::intersected(const TsRect& other) const
 {

@@ -33,6 +33,8 @@ struct TsGeneralData
     TsControlBevel Bevel = TsControlBevel::cbNone;
     TsFontColors FontColor = kDefaultFontColors;
     TsFontColors HotFontColor = kDefaultFontColors;
+    // One flag of the skin format, read by each kind of section in its own sense; the
+    // accessors below name those senses.
     bool ReservedBoolean = false;
     int32_t ShadowBlur = 6;
     TsColor ShadowColor = 0;
@@ -58,6 +60,15 @@ struct TsGeneralData
     int32_t HotImagePercent = 0;
     TsColor BorderColor1 = 0;
     TsColor BorderColor2 = 0;
+
+    // FORM: activation and caption changes redraw only the title over its kept strip.
+    bool FastTitle() const { return ReservedBoolean; }
+    // GROUPBOX: the caption is not drawn.
+    bool HidesCaption() const { return ReservedBoolean; }
+    // EDIT (and the memo): the mouse over the control makes it active.
+    bool ActiveUnderMouse() const { return ReservedBoolean; }
+    // Scroll-bar arrows: the arrow's piece, not the system metric, gives its length.
+    bool ArrowSizedByPiece() const { return ReservedBoolean; }
 };
 using TsGeneralDataArray = std::vector<TsGeneralData>;
 

@@ -2,8 +2,8 @@
 # The skinned main window on a real desktop: run inside an X server (xvfb-run) with a
 # small window manager; real pointer events come from xdotool. Moves the window by its
 # caption, sizes it by the bottom-right corner, maximises and restores it with the title
-# button, checks that Alt+Left leaves the menu band alone, and closes it with the close
-# button; the program must end with exit code 0.
+# button and with double clicks on the caption, checks that Alt+Left leaves the menu band
+# alone, and closes it with the close button; the program must end with exit code 0.
 # Usage: frame_check.sh <program> [screenshot.png]
 set -u
 program=$1
@@ -47,6 +47,7 @@ drag() { # from x y to x y, in small steps as a hand does
     sleep 0.2; xdotool mouseup 1; sleep 0.5
 }
 clickAt() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click 1; sleep 0.7; }
+doubleClickAt() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool click --repeat 2 --delay 80 1; sleep 0.9; }
 
 geometry
 x0=$X; y0=$Y; w0=$WIDTH; h0=$HEIGHT
@@ -72,6 +73,15 @@ screen=$(xdotool getdisplaygeometry)
 clickAt $(( X + WIDTH - 4 - 38 + 9 )) $(( Y + 11 ))
 geometry
 [ "$WIDTH" -eq "$w0" ] && [ "$HEIGHT" -eq "$h0" ] || fail "restoring gave ${WIDTH}x$HEIGHT, not ${w0}x$h0"
+
+# A double click on the caption maximises, and another restores: the first click must not
+# hand the pointer to the window manager's move.
+doubleClickAt $(( X + 300 )) $(( Y + 10 ))
+geometry
+[ "$WIDTH $HEIGHT" = "$screen" ] || fail "a double click on the caption did not maximise (${WIDTH}x$HEIGHT)"
+doubleClickAt $(( X + 300 )) $(( Y + 10 ))
+geometry
+[ "$WIDTH" -eq "$w0" ] && [ "$HEIGHT" -eq "$h0" ] || fail "a second double click gave ${WIDTH}x$HEIGHT, not ${w0}x$h0"
 
 # Alt+Left goes back without arming the menu band: Down after it opens no menu, while Down
 # after a lone Alt opens «УМКД».

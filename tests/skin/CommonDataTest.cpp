@@ -68,13 +68,8 @@ protected:
         TsCommonData::PaintScope scope(SkinData);
         if (!SkinData.IsSkinned() || SkinData.PaintingSuspended())
             return;
-        if (SkinData.CacheInvalid && !SkinData.CacheFrozen) {
-            SkinData.PrepareCacheBitmap();
-            SkinData.CacheBitmap->fill(SkinData.Section()->Color);
-            SkinData.CacheRendered();
-        }
         QPainter dc(this);
-        SkinData.CopyCacheToDC(dc);
+        SkinData.PaintFace(dc, TsRenderRule::WhenInvalid, [this] { SkinData.CacheBitmap->fill(SkinData.Section()->Color); });
         if (repaintInsidePaint) {
             repaintInsidePaint = false;
             SkinData.CacheInvalid = true;

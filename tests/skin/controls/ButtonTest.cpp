@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 using skintest::GoldenSkinScope;
@@ -258,6 +261,99 @@ TEST(Button, HoverFadesInAndOutAndAPressStopsTheFade)
     QTest::mousePress(f.button, Qt::LeftButton);
     EXPECT_EQ(f.button->FadeTimer(), nullptr);
     QTest::mouseRelease(f.button, Qt::LeftButton);
+}
+
+// A face inside its rounded corners, as 00BBGGRR like the cache.
+using FaceRow = std::vector<uint32_t>;
+
+FaceRow rowOf(const QImage& image)
+{
+    FaceRow row;
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x) {
+            const QRgb c = image.pixel(x, y);
+            row.push_back(uint32_t(qRed(c)) | uint32_t(qGreen(c)) << 8 | uint32_t(qBlue(c)) << 16);
+        }
+    return row;
+}
+
+FaceRow rowOf(const Bitmap24& cache)
+{
+    FaceRow row;
+    for (int y = 3; y < cache.height() - 3; ++y)
+        for (int x = 3; x < cache.width() - 3; ++x)
+            row.push_back(cache.pixel(x, y));
+    return row;
+}
+
+void tickUntilStopped(TsButton* button)
+{
+    for (int i = 0; i < 20 && button->FadeTimer() && button->FadeTimer()->Running(); ++i)
+        button->FadeTimer()->Tick();
+}
+
+TEST(Button, APaintShowsTheCurrentFaceWhenNoFadeRuns)
+{
+    enum Look { Normal, Hot, Disabled };
+    struct Row
+    {
+        const char* name;
+        int iterations;
+        std::function<void(TsButton*)> steps;
+        Look look;
+        bool timerAtEnd;
+    };
+    // The face before any hover.
+    FaceRow normal;
+    {
+        Fixture f;
+        f.button->clearFocus();
+        f.button->repaint();
+        normal = rowOf(*f.button->SkinData.CacheBitmap);
+    }
+    const Row rows[] = {
+        {"disabled from the keyboard after a fade in", 5,
+         [](TsButton* b) {
+             skintest::sendEnter(b);
+             tickUntilStopped(b);
+             b->setEnabled(false);
+         },
+         Disabled, false},
+        {"leaving and coming straight back ends hot", 5,
+         [](TsButton* b) {
+             skintest::sendEnter(b);
+             tickUntilStopped(b);
+             skintest::sendLeave(b);
+             b->FadeTimer()->Tick();
+             b->FadeTimer()->Tick();
+             skintest::sendEnter(b);
+             tickUntilStopped(b);
+         },
+         Hot, true},
+        {"no iterations: hot at once, no timer", 0, [](TsButton* b) { skintest::sendEnter(b); }, Hot, false},
+        {"no iterations: back at once, no timer", 0,
+         [](TsButton* b) {
+             skintest::sendEnter(b);
+             skintest::sendLeave(b);
+         },
+         Normal, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fixture f;
+        TsGeneralData& section = TsSkinData::instance().tables.sections[std::size_t(f.button->SkinData.SectionIndex)];
+        section.FadingIterations = row.iterations;
+        // Without the focus only the mouse makes the button hot.
+        f.button->clearFocus();
+        row.steps(f.button);
+        EXPECT_EQ(f.button->FadeTimer() != nullptr, row.timerAtEnd);
+        const FaceRow shown = rowOf(f.button->grab().toImage());
+        EXPECT_TRUE(shown == rowOf(*f.button->SkinData.CacheBitmap)) << "the paint shows the cache";
+        EXPECT_EQ(f.button->CurrentState(), row.look == Hot ? 1 : 0);
+        EXPECT_EQ(f.button->isEnabled(), row.look != Disabled);
+        if (row.look == Disabled)
+            EXPECT_TRUE(shown != normal) << "the disabled look";
+    }
 }
 
 TEST(Button, PaintsFromTheCacheAndReRendersOnlyWhenItsLookChanges)

@@ -1,5 +1,7 @@
 // The faces of the skinned controls and the form's frame, as a paint shows them: at 100 %
-// exactly the pictures kept in faces/ (rendered before the paint path was shared).
+// exactly the pictures kept in faces/ (rendered before the paint path was shared); at
+// other scales the text drawn at the screen's resolution, the size exact, and one render
+// per change of scale.
 // VESTRON_WRITE_FACES=1 writes the pictures anew instead of comparing.
 #include "skin/SkinWidgetSupport.h"
 #include "skin/TsSkinManager.h"
@@ -12,7 +14,9 @@
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsScrollBar.h"
+#include "skin/controls/FormMetrics.h"
 #include "skin/controls/TsSkinProvider.h"
+#include "skin/paint/PaintScale.h"
 
 #include <gtest/gtest.h>
 
@@ -124,6 +128,27 @@ void compareOrWrite(const char* name, const QImage& shown)
             ASSERT_EQ(picture.pixel(x, y), kept.pixel(x, y)) << name << " at " << x << "," << y;
 }
 
+const TsCommonData* faceData(QWidget* w)
+{
+    if (auto* c = dynamic_cast<TsButton*>(w))
+        return &c->SkinData;
+    if (auto* c = dynamic_cast<TsEdit*>(w))
+        return &c->SkinData;
+    if (auto* c = dynamic_cast<TsComboBox*>(w))
+        return &c->SkinData;
+    if (auto* c = dynamic_cast<TsMemo*>(w))
+        return &c->SkinData;
+    if (auto* c = dynamic_cast<TsPanel*>(w))
+        return &c->SkinData;
+    if (auto* c = dynamic_cast<TsGroupBox*>(w))
+        return &c->SkinData;
+    if (auto* c = dynamic_cast<TsRadioButton*>(w))
+        return &c->SkinData;
+    if (auto* c = dynamic_cast<TsScrollBar*>(w))
+        return &c->SkinData;
+    return nullptr;
+}
+
 TEST(FacesAtScale, AtOneEveryFaceAndTheFrameAreTheKeptPictures)
 {
     SkinnedWindow window;
@@ -134,6 +159,82 @@ TEST(FacesAtScale, AtOneEveryFaceAndTheFrameAreTheKeptPictures)
         compareOrWrite(rows[i].name, window.controls[i]->grab().toImage());
     }
     compareOrWrite("frame", window.form->grab().toImage());
+}
+
+// A paint of the widget onto a picture of `scale` device pixels per logical pixel.
+QImage paintedAt(QWidget* widget, double scale)
+{
+    QImage image(DeviceSizeOf(widget->size(), scale), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::black);
+    widget->render(&image);
+    return image;
+}
+
+// Aligned 2 × 2 blocks of device pixels inside a logical rectangle that are not one
+// colour: a pixel-doubled picture has none.
+int mixedBlocks(const QImage& image, QRect logical)
+{
+    int mixed = 0;
+    for (int y = logical.top(); y <= logical.bottom(); ++y)
+        for (int x = logical.left(); x <= logical.right(); ++x) {
+            const QRgb c = image.pixel(2 * x, 2 * y);
+            if (image.pixel(2 * x + 1, 2 * y) != c || image.pixel(2 * x, 2 * y + 1) != c || image.pixel(2 * x + 1, 2 * y + 1) != c)
+                ++mixed;
+        }
+    return mixed;
+}
+
+TEST(FacesAtScale, AtTwoTheTextIsDrawnAtTheScreensResolutionAndThePictureHasTheExactSize)
+{
+    SkinnedWindow window;
+    window.provider->RenderWhole(2.0);
+    const QImage& frame = window.provider->ScreenPicture();
+    const FormMetrics& m = window.provider->Metrics();
+    const struct {
+        const char* name;
+        QImage picture;
+        QSize logical;
+        QRect text;
+        QPoint plain; // a pixel of the skin's pieces, no text
+    } rows[] = {
+        {"button caption", paintedAt(window.controls[0], 2.0), window.controls[0]->size(), QRect(20, 6, 35, 13), {1, 12}},
+        {"bit button caption", paintedAt(window.controls[2], 2.0), window.controls[2]->size(), QRect(40, 20, 110, 25), {2, 30}},
+        {"title", frame, window.form->size(), m.captionRect(window.form->width()).adjusted(0, 0, -40, 0), {1, 100}},
+        {"menu item", frame, window.form->size(), window.provider->MenuLayout().items.front(), {1, 200}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(row.picture.size(), row.logical * 2);
+        EXPECT_GT(mixedBlocks(row.picture, row.text), 5) << "the letters are not doubled pixels";
+        const QRgb plain = row.picture.pixel(2 * row.plain.x(), 2 * row.plain.y());
+        EXPECT_EQ(row.picture.pixel(2 * row.plain.x() + 1, 2 * row.plain.y() + 1), plain) << "a piece's pixel is a 2 × 2 block";
+    }
+}
+
+TEST(FacesAtScale, AChangeOfScaleRendersOnceAndFractionalScalesCoverTheControl)
+{
+    SkinnedWindow window;
+    const struct {
+        double scale;
+        int renders; // renders since the start
+    } steps[] = {{1.0, 0}, {2.0, 1}, {2.0, 1}, {1.5, 2}, {1.5, 2}, {1.25, 3}, {1.0, 4}};
+    for (std::size_t i = 0; i < window.controls.size(); ++i) {
+        QWidget* control = window.controls[i];
+        const TsCommonData* data = faceData(control);
+        ASSERT_NE(data, nullptr) << faceRows()[i].name;
+        (void)paintedAt(control, 1.0);
+        const int start = data->RenderCount;
+        for (const auto& step : steps) {
+            SCOPED_TRACE(::testing::Message() << faceRows()[i].name << " at " << step.scale);
+            (void)paintedAt(control, step.scale);
+            const bool everyPaint = qobject_cast<TsRadioButton*>(control) != nullptr;
+            if (!everyPaint)
+                EXPECT_EQ(data->RenderCount - start, step.renders);
+            EXPECT_EQ(data->ScreenPicture().size(), DeviceSizeOf(control->size(), step.scale));
+            EXPECT_DOUBLE_EQ(data->ScreenPicture().devicePixelRatio(), step.scale);
+        }
+    }
 }
 
 } // namespace

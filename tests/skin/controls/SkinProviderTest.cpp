@@ -7,6 +7,7 @@
 #include "skin/SkinWidgetSupport.h"
 #include "skin/TsSkinManager.h"
 #include "skin/TsSkinableMenus.h"
+#include "skin/controls/TsGroupBox.h"
 #include "skin/controls/TsSkinProvider.h"
 #include "skin/controls/TsSystemMenu.h"
 
@@ -24,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -139,9 +141,7 @@ TEST_F(SkinProviderTest, TheSkinnedFormIsFramelessAtItsOuterSizeWithTheClientOnT
     EXPECT_TRUE(menuBar->isHidden());
     EXPECT_EQ(menuBar->actions().size(), 9);
 
-    TsSkinData::instance().SharedParentCache = {};
-    SkinMessage::send(client, SKN_GETCACHE);
-    const TsParentCache answer = TsSkinData::instance().SharedParentCache;
+    const TsParentCache answer = TsCommonData::AskCache(client);
     EXPECT_TRUE(answer.Ready);
     EXPECT_EQ(answer.OffsetX, 4);
     EXPECT_EQ(answer.OffsetY, 42);
@@ -321,6 +321,87 @@ TEST_F(SkinProviderTest, TitleButtonsCloseMaximiseAndRestore)
     EXPECT_FALSE(form->isVisible());
 }
 
+TEST_F(SkinProviderTest, AClickedTitleButtonIsNotLeftHotAndMinimiseTakesThisWindowOnly)
+{
+    QWidget other;
+    other.resize(200, 100);
+    other.show();
+    activate();
+    const struct {
+        const char* name;
+        int code;
+    } rows[] = {{"maximise", HTMAXBUTTON}, {"restore", HTMAXBUTTON}, {"minimise", HTMINBUTTON}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        click(centreOf(row.code));
+        EXPECT_EQ(provider->HotButton, 0);
+        EXPECT_EQ(provider->ButtonState(row.code), 0);
+        EXPECT_FALSE(other.isMinimized());
+    }
+    EXPECT_TRUE(form->isMinimized());
+}
+
+TEST_F(SkinProviderTest, TransparentChildrenRenderAgainWhenTheFrameDoes)
+{
+    auto* group = new TsGroupBox(client);
+    group->setTitle(QStringLiteral("Тема"));
+    group->setGeometry(10, 10, 200, 60);
+    show();
+    ASSERT_TRUE(group->SkinData.IsTransparentSection());
+    group->repaint();
+    ASSERT_FALSE(group->SkinData.CacheInvalid);
+    const int renders = group->SkinData.RenderCount;
+    const struct {
+        const char* name;
+        std::function<void()> change;
+    } rows[] = {
+        {"resize", [this] { form->resize(700, 500); }},
+        {"maximise", [this] { click(centreOf(HTMAXBUTTON)); }},
+        {"restore", [this] { click(centreOf(HTMAXBUTTON)); }},
+    };
+    int expected = renders;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.change();
+        cache();
+        EXPECT_TRUE(group->SkinData.CacheInvalid);
+        group->repaint();
+        EXPECT_EQ(group->SkinData.RenderCount, ++expected);
+    }
+}
+
+TEST_F(SkinProviderTest, TheCaptionMovesTheWindowOnlyPastTheDragDistance)
+{
+    activate();
+    const int distance = QApplication::startDragDistance();
+    const QPoint press(300, 10);
+    const struct {
+        const char* name;
+        QPoint by;
+        bool moves;
+    } rows[] = {
+        {"no move", {0, 0}, false},
+        {"one short of the distance", {distance - 1, 0}, false},
+        {"the distance", {distance, 0}, true},
+        {"down and across", {distance / 2 + 1, distance / 2 + 1}, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QPoint at = form->pos();
+        mouse(QEvent::MouseButtonPress, press);
+        mouse(QEvent::MouseMove, press + row.by);
+        EXPECT_EQ(provider->Commands().dragging(), row.moves);
+        mouse(QEvent::MouseButtonRelease, press + row.by);
+        EXPECT_EQ(form->pos(), row.moves ? at + row.by : at);
+        EXPECT_FALSE(provider->Commands().dragging());
+    }
+    // A press and a release in place, then the double click: the window maximises.
+    mouse(QEvent::MouseButtonPress, press);
+    mouse(QEvent::MouseButtonRelease, press);
+    mouse(QEvent::MouseButtonDblClick, press);
+    EXPECT_TRUE(provider->Commands().isMaximized());
+}
+
 TEST_F(SkinProviderTest, DoubleClicksOnTheCaptionToggleAndOnTheIconClose)
 {
     activate();
@@ -480,9 +561,7 @@ TEST_F(SkinProviderTest, RemovingTheSkinGivesTheDesktopsFrameBack)
     EXPECT_TRUE(form->mask().isEmpty());
     EXPECT_EQ(client->geometry().left(), 0);
     EXPECT_EQ(client->geometry().top(), menuBar->geometry().bottom() + 1);
-    TsSkinData::instance().SharedParentCache = {};
-    SkinMessage::send(client, SKN_GETCACHE);
-    EXPECT_FALSE(TsSkinData::instance().SharedParentCache.Ready);
+    EXPECT_FALSE(TsCommonData::AskCache(client).Ready);
 }
 
 } // namespace

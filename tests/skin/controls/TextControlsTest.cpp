@@ -270,11 +270,10 @@ TEST_F(TextControls, MemoTakesTheSectionsColoursAndKeepsNoPictureForChildren)
     QApplication::processEvents();
     EXPECT_EQ(memo->TextBackground(), ToQColor(section->HotColor));
     EXPECT_EQ(memo->viewport()->geometry(), QRect(2, 2, 296, 96)) << "inside the 2-pixel frame";
-    TsParentCache& shared = TsSkinData::instance().SharedParentCache;
-    shared = {nullptr, 7, 7, false};
-    SkinMessage::send(memo, SKN_GETCACHE);
-    EXPECT_EQ(shared.OffsetX, 7) << "the memo offers no picture to children";
-    EXPECT_EQ(shared.Bitmap, nullptr);
+    TsParentCache answer{nullptr, 7, 7, false};
+    SkinMessage::send(memo, SKN_GETCACHE, 0, reinterpret_cast<intptr_t>(&answer));
+    EXPECT_EQ(answer.OffsetX, 7) << "the memo offers no picture to children";
+    EXPECT_EQ(answer.Bitmap, nullptr);
 }
 
 TEST_F(TextControls, MemoWithLongTextShowsSkinnedBarsThatScrollIt)
