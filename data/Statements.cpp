@@ -14,6 +14,14 @@ QString quotedName(const QString& name)
     return u'`' + QString(name).replace(u'`', QStringLiteral("``")) + u'`';
 }
 
+QString quotedList(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted.append(quotedName(name));
+    return quoted.join(u',');
+}
+
 } // namespace
 
 QString quoteText(const QString& text)
@@ -272,7 +280,7 @@ QString updateTableRecord(const QString& table, const QStringList& changedColumn
     return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedName(table), assignments.join(u','));
 }
 
-QString insertTableRecord(const QString& table, const QStringList& columns)
+QString insertTableRecord(const QString& table, const QStringList& columns, const QStringList& returned)
 {
     QString sql = QStringLiteral("INSERT INTO ") + quotedName(table);
     if (columns.isEmpty()) {
@@ -284,7 +292,7 @@ QString insertTableRecord(const QString& table, const QStringList& columns)
         sql += QStringLiteral(" (%1) VALUES (%2)")
                    .arg(quoted.join(u','), QStringList(columns.size(), QStringLiteral("?")).join(u','));
     }
-    return sql + QStringLiteral(" RETURNING rowid");
+    return sql + QStringLiteral(" RETURNING rowid, ") + (returned.isEmpty() ? QStringLiteral("*") : quotedList(returned));
 }
 
 QString deleteTableRecord(const QString& table)

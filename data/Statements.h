@@ -79,7 +79,9 @@ QString selectTopicDocuments(const QString& table);
 QString selectTableRecords(const QString& table, const QStringList& columns);
 QString selectTableRecord(const QString& table, const QStringList& columns); // ? = row id
 QString updateTableRecord(const QString& table, const QStringList& changedColumns); // values, then row id
-QString insertTableRecord(const QString& table, const QStringList& columns); // returns rowid
+// Returns the new row: its rowid, then the returned columns (all when none are named) as
+// the engine stored them.
+QString insertTableRecord(const QString& table, const QStringList& columns, const QStringList& returned = {});
 QString deleteTableRecord(const QString& table); // ? = row id
 QString deleteAllRows(const QString& table);
 // A table of plain columns (a backup of the course on the server).
