@@ -25,6 +25,8 @@ int main(int argc, char** argv)
     ProgramFolder::setPathForTesting(arguments.at(1));
 
     ProgramDriver driver(arguments.at(2), arguments.value(3).toUInt(), arguments.value(4).toInt());
+    // The kill test tells the phases apart by these lines.
+    ProgramDriver::report({QStringLiteral("STARTING")});
     WindowSet windows;
     if (!windows.create())
         return 1;
