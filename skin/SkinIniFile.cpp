@@ -7,11 +7,8 @@ namespace {
 
 const SkinIniFile::Key* findKey(const SkinIniFile::Section& section, const QString& name)
 {
-    for (const SkinIniFile::Key& key : section.keys) {
-        if (key.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &key;
-    }
-    return nullptr;
+    const auto found = section.keyIndex.constFind(name.toCaseFolded());
+    return found == section.keyIndex.cend() ? nullptr : &section.keys[*found];
 }
 
 } // namespace
@@ -31,7 +28,8 @@ SkinIniFile SkinIniFile::fromText(const QString& text, const QString& fileName)
             const QString name = line.mid(1, line.size() - 2).trimmed();
             current = ini.findSection(name);
             if (!current) {
-                ini.m_sections.push_back(Section{name, lineNumber, {}});
+                ini.m_sectionIndex.insert(name.toCaseFolded(), ini.m_sections.size());
+                ini.m_sections.push_back(Section{name, lineNumber, {}, {}});
                 current = &ini.m_sections.back();
             }
             continue;
@@ -40,8 +38,10 @@ SkinIniFile SkinIniFile::fromText(const QString& text, const QString& fileName)
         if (!current || eq <= 0)
             continue;
         const QString name = line.left(eq).trimmed();
-        if (!findKey(*current, name))
+        if (!findKey(*current, name)) {
+            current->keyIndex.insert(name.toCaseFolded(), current->keys.size());
             current->keys.push_back(Key{name, line.mid(eq + 1).trimmed(), lineNumber});
+        }
     }
     return ini;
 }
@@ -74,11 +74,8 @@ SkinIniFile SkinIniFile::fromCommonSections(const QStringList& lines)
 
 const SkinIniFile::Section* SkinIniFile::section(const QString& name) const
 {
-    for (const Section& section : m_sections) {
-        if (section.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &section;
-    }
-    return nullptr;
+    const auto found = m_sectionIndex.constFind(name.toCaseFolded());
+    return found == m_sectionIndex.cend() ? nullptr : &m_sections[*found];
 }
 
 SkinIniFile::Section* SkinIniFile::findSection(const QString& name)

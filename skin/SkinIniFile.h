@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ public:
         QString name;
         int line = 0;
         std::vector<Key> keys;
+        // Case-folded key name -> place in keys.
+        QHash<QString, std::size_t> keyIndex;
     };
 
     SkinIniFile() = default;
@@ -47,4 +50,6 @@ private:
 
     QString m_fileName;
     std::vector<Section> m_sections;
+    // Case-folded section name -> place in m_sections: lookups do not grow with the file.
+    QHash<QString, std::size_t> m_sectionIndex;
 };

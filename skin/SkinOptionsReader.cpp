@@ -2,26 +2,56 @@
 
 #include "skin/SkinValues.h"
 
-template <typename Read>
-auto SkinOptionsReader::inherited(const QString& section, Read read) const -> decltype(read(section))
+#include <QSet>
+#include <QStringList>
+
+namespace {
+
+QString providerKey(char kind, const QString& section, const QString& key)
 {
+    return QLatin1Char(kind) + section.toCaseFolded() + QLatin1Char('\x1f') + key.toCaseFolded();
+}
+
+} // namespace
+
+template <typename Read>
+auto SkinOptionsReader::inherited(const QString& section, const QString& key, char kind, Read read) const
+    -> decltype(read(section))
+{
+    if (m_inheritance == Inheritance::None)
+        return read(section);
+    QStringList asked; // the memo keys of the sections walked through
+    QSet<QString> walked;
     QString current = section;
-    // Each step moves to another section, so more steps than sections means a loop.
-    for (std::size_t step = 0; step <= m_ini.sections().size(); ++step) {
-        if (auto value = read(current))
-            return value;
-        if (m_inheritance == Inheritance::None)
+    QString provider;
+    for (;;) {
+        const QString memo = providerKey(kind, current, key);
+        const auto known = m_provider.constFind(memo);
+        if (known != m_provider.cend()) {
+            provider = *known;
             break;
+        }
+        asked << memo;
+        if (read(current)) {
+            provider = current;
+            break;
+        }
+        walked.insert(current.toCaseFolded());
         current = parentOf(current);
-        if (current.isEmpty() || !m_ini.section(current))
+        // A chain that comes back to a section walked through is a loop: unset.
+        if (current.isEmpty() || !m_ini.section(current) || walked.contains(current.toCaseFolded()))
             break;
     }
-    return std::nullopt;
+    for (const QString& memo : asked)
+        m_provider.insert(memo, provider);
+    if (provider.isEmpty())
+        return std::nullopt;
+    return read(provider);
 }
 
 std::optional<int32_t> SkinOptionsReader::integer(const QString& section, const QString& key) const
 {
-    return inherited(section, [&](const QString& name) -> std::optional<int32_t> {
+    return inherited(section, key, 'i', [&](const QString& name) -> std::optional<int32_t> {
         const SkinIniFile::Key* k = m_ini.key(name, key);
         if (!k)
             return std::nullopt;
@@ -35,7 +65,7 @@ std::optional<int32_t> SkinOptionsReader::integer(const QString& section, const 
 std::optional<QString> SkinOptionsReader::text(const QString& section, const QString& key,
                                                const QString& unsetMarker) const
 {
-    return inherited(section, [&](const QString& name) -> std::optional<QString> {
+    return inherited(section, key + QLatin1Char('\x1e') + unsetMarker, 't', [&](const QString& name) -> std::optional<QString> {
         const SkinIniFile::Key* k = m_ini.key(name, key);
         if (!k || k->value.compare(unsetMarker, Qt::CaseInsensitive) == 0)
             return std::nullopt;
@@ -45,7 +75,7 @@ std::optional<QString> SkinOptionsReader::text(const QString& section, const QSt
 
 std::optional<bool> SkinOptionsReader::boolean(const QString& section, const QString& key) const
 {
-    return inherited(section, [&](const QString& name) -> std::optional<bool> {
+    return inherited(section, key, 'b', [&](const QString& name) -> std::optional<bool> {
         const SkinIniFile::Key* k = m_ini.key(name, key);
         if (!k)
             return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "skin/SkinIniFile.h"
 
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -32,8 +33,13 @@ public:
 
 private:
     template <typename Read>
-    auto inherited(const QString& section, Read read) const -> decltype(read(section));
+    auto inherited(const QString& section, const QString& key, char kind, Read read) const
+        -> decltype(read(section));
 
     const SkinIniFile& m_ini;
     Inheritance m_inheritance;
+    // Which section gives a value of a kind and key to a section (empty: none). Every
+    // section met on a chain is remembered, so reading all sections' keys costs time in
+    // proportion to the sections, not to the square of the chain's length.
+    mutable QHash<QString, QString> m_provider;
 };

@@ -7,11 +7,32 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <array>
 #include <random>
 
 namespace {
+
+// Where a kill landed: before the program's own start-up code ran (Qt and the process
+// starting), while the windows and the connections were being made, or at work.
+enum Phase { BeforeWindows, MakingWindows, AtWork, PhaseCount };
+
+Phase phaseOf(const QStringList& lines)
+{
+    if (lines.contains(QStringLiteral("READY")))
+        return AtWork;
+    return lines.contains(QStringLiteral("STARTING")) ? MakingWindows : BeforeWindows;
+}
+
+// How long the last run that reached its work took to show each start-up line, measured
+// from its start: a start-up kill is aimed between them.
+struct StartUpTimes {
+    qint64 starting = 0;
+    qint64 ready = 0;
+};
 
 int setting(const char* name, int fallback)
 {
@@ -27,24 +48,37 @@ TEST(KillTest, EveryRowWrittenBeforeAKillSurvivesAndNothingIsHalfWritten)
     std::mt19937 random(seed);
     DriverFolder folder;
     ResultRows promised;
-    int killedDuringStartUp = 0;
-    int killedAtWork = 0;
+    std::array<int, PhaseCount> landed{};
+    int aimedAtStartUp = 0;
+    StartUpTimes times;
 
     for (int kill = 0; kill < kills; ++kill) {
         const QString tag = QStringLiteral("k%1").arg(kill);
         SCOPED_TRACE(tag.toStdString());
+        QElapsedTimer clock;
+        clock.start();
         DriverRun run(folder.path(), {tag, QString::number(random()), QStringLiteral("0")});
-        // One kill in seven lands while the windows and the connections are being made.
-        const bool duringStartUp = random() % 7 == 0;
-        if (!duringStartUp) {
+        // One kill in seven is aimed at the making of the windows and the connections, once
+        // a run has shown how long that takes.
+        const bool duringStartUp = random() % 7 == 0 && times.ready > 0;
+        int delay = 0;
+        if (duringStartUp) {
+            ++aimedAtStartUp;
+            const qint64 span = std::max<qint64>(1, times.ready - times.starting);
+            delay = int(times.starting + qint64(random() % quint64(span)));
+        } else {
+            ASSERT_TRUE(run.waitForLine(QStringLiteral("STARTING"), 120000)) << run.errors().toStdString();
+            const qint64 starting = clock.elapsed();
             ASSERT_TRUE(run.waitForLine(QStringLiteral("READY"), 120000)) << run.errors().toStdString();
+            times = {starting, clock.elapsed()};
+            delay = int(random() % 2500);
         }
-        const int delay = int(random() % (duringStartUp ? 1500 : 2500));
-        ASSERT_TRUE(run.runFor(delay)) << "ended by itself: " << run.errors().toStdString();
+        ASSERT_TRUE(run.runFor(duringStartUp ? int(std::max<qint64>(0, delay - clock.elapsed())) : delay))
+            << "ended by itself: " << run.errors().toStdString();
         run.kill();
         const QStringList lines = run.lines();
         promised.take(lines);
-        (lines.contains(QStringLiteral("READY")) ? killedAtWork : killedDuringStartUp) += 1;
+        landed[phaseOf(lines)] += 1;
         for (const QString& line : lines)
             ASSERT_FALSE(line.startsWith(u'E')) << line.toStdString();
 
@@ -55,8 +89,12 @@ TEST(KillTest, EveryRowWrittenBeforeAKillSurvivesAndNothingIsHalfWritten)
         ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
     }
     EXPECT_GE(promised.count(), kills) << "the kills came too early to test anything";
-    std::printf("%d kills (%d during start-up), %d rows written before them\n", kills, killedDuringStartUp,
+    std::printf("%d kills, %d aimed at start-up; landed: %d before the windows, %d while the windows and "
+                "connections were made, %d at work; %d rows written before them\n",
+                kills, aimedAtStartUp, landed[BeforeWindows], landed[MakingWindows], landed[AtWork],
                 int(promised.count()));
+    // The aim is off when the start-up kills mostly miss the making of the windows.
+    EXPECT_GE(landed[MakingWindows] * 2, aimedAtStartUp) << "start-up kills missed their phase";
 
     DriverRun check(folder.path(), {QStringLiteral("--main")});
     EXPECT_TRUE(check.waitForLine(QStringLiteral("MAIN"), 120000)) << check.errors().toStdString();

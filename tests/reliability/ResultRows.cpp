@@ -50,9 +50,11 @@ QString timedRowProblem(const QStringList& row)
 
 } // namespace
 
+// A kill in the middle of a write leaves the rollback journal beside the file: the first
+// read rolls it back, as the program's next start would, and that needs write access.
 ResultRows::Database::Database(const QString& file)
 {
-    sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
 }
 
 ResultRows::Database::~Database()

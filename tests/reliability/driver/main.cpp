@@ -29,6 +29,8 @@ int main(int argc, char** argv)
         return StudentDriver(arguments.at(1), arguments.value(3), arguments.value(4).toUInt()).run();
 
     ProgramDriver driver(arguments.at(2), arguments.value(3).toUInt(), arguments.value(4).toInt());
+    // The kill test tells the phases apart by these lines.
+    ProgramDriver::report({QStringLiteral("STARTING")});
     WindowSet windows;
     if (!windows.create())
         return 1;
