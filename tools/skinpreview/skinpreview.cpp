@@ -67,8 +67,10 @@ QImage renderSection(const QString& name, int state, QSize size)
     return picture.toImage();
 }
 
+// The control's face as a screen of `scale` is given it (device pixels, text drawn at the
+// screen's resolution).
 QImage renderControl(const QString& kind, const QString& state, QSize size, const QString& caption,
-                     const QString& glyph)
+                     const QString& glyph, double scale)
 {
     QWidget form;
     form.resize(size + QSize(20, 20));
@@ -99,13 +101,14 @@ QImage renderControl(const QString& kind, const QString& state, QSize size, cons
         button->setEnabled(false);
     if (state == QLatin1String("focused"))
         button->SkinData.HasFocus = true;
-    button->PrepareCache();
-    QImage image = button->SkinData.CacheBitmap->toImage().convertToFormat(QImage::Format_ARGB32);
+    button->PrepareCache(scale);
+    QImage image = button->SkinData.ScreenPicture().convertToFormat(QImage::Format_ARGB32);
+    image.setDevicePixelRatio(1.0);
     // The corners cut out of the button's outline are transparent in the picture.
     const QRegion mask = button->mask();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (!mask.isEmpty() && !mask.contains(QPoint(x, y)))
+            if (!mask.isEmpty() && !mask.contains(QPoint(int(x / scale), int(y / scale))))
                 image.setPixel(x, y, qRgba(0, 0, 0, 0));
     return image;
 }
@@ -169,13 +172,16 @@ int main(int argc, char** argv)
     const QString skin = takeOption(QStringLiteral("--skin"));
     const QString message = takeOption(QStringLiteral("--message"));
     const QString kind = takeOption(QStringLiteral("--kind"));
+    const QString scaleText = takeOption(QStringLiteral("--scale"));
+    const double scale = scaleText.isEmpty() ? 1.0 : scaleText.toDouble();
     const bool systemMenu = args.removeAll(QStringLiteral("--system-menu")) > 0;
     const QString output = takeOption(QStringLiteral("-o"));
     const int modes = int(!section.isEmpty()) + int(!control.isEmpty()) + int(!message.isEmpty()) + int(systemMenu);
-    if (!args.isEmpty() || output.isEmpty() || modes != 1) {
+    if (!args.isEmpty() || output.isEmpty() || modes != 1 || scale < 1.0 || scale > 4.0) {
         err << "usage: skinpreview --section <NAME> [--state 0|1|2] [--size WxH] [--skin <folder>] -o <file.png>\n"
                "       skinpreview --control TsButton|TsBitBtn [--state normal|hot|pressed|focused|disabled]\n"
-               "                   [--size WxH] [--caption <text>] [--glyph <picture>] [--skin <folder>] -o <file.png>\n"
+               "                   [--size WxH] [--caption <text>] [--glyph <picture>] [--scale 1..4]\n"
+               "                   [--skin <folder>] -o <file.png>\n"
                "       skinpreview --message <text> [--kind warning|error|information|confirmation|custom]\n"
                "                   [--skin <folder>] -o <file.png>\n"
                "       skinpreview --system-menu [--skin <folder>] -o <file.png>\n";
@@ -191,7 +197,7 @@ int main(int argc, char** argv)
                          : !message.isEmpty() ? renderMessage(message, kind)
                          : section.isEmpty()
                              ? renderControl(control, state.isEmpty() ? QStringLiteral("normal") : state,
-                                             parseSize(sizeText, {75, 25}), caption, glyph)
+                                             parseSize(sizeText, {75, 25}), caption, glyph, scale)
                              : renderSection(section, state.toInt(), parseSize(sizeText, {75, 25}));
     if (image.isNull()) {
         err << "skinpreview: no such "
