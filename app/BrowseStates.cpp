@@ -2,8 +2,8 @@
 
 #include <QWebEngineView>
 
-BrowseStates::BrowseStates(QWebEngineView* view, std::function<State()> current)
-    : QObject(view)
+BrowseStates::BrowseStates(QWebEngineView* view, std::function<State()> current, QObject* owner)
+    : QObject(owner)
     , m_current(std::move(current))
 {
     // The window is set up before the view is asked to load, so its state belongs to the

@@ -24,8 +24,8 @@ public:
     };
 
     // `current` reads the window's state as it is now; it is noted whenever the view's
-    // document changes.
-    BrowseStates(QWebEngineView* view, std::function<State()> current);
+    // document changes, as long as the owner (which `current` reads through) lives.
+    BrowseStates(QWebEngineView* view, std::function<State()> current, QObject* owner);
 
     // The state last noted with the document, if any.
     std::optional<State> stateOf(const QUrl& url) const;

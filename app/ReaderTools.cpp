@@ -49,7 +49,7 @@ ReaderTools::ReaderTools(TForm3& form, QWebEngineView* view, QComboBox* topics, 
     , m_presentation(form.findChild<QWidget*>(QStringLiteral("sBitBtn1")))
     , m_states(new BrowseStates(view, [this] {
         return BrowseStates::State{BrowseMode, m_topics->currentText(), m_presentation && m_presentation->isEnabled()};
-    }))
+    }, this))
     , m_highlight(new WordHighlight(view))
 {
     auto* input = new ViewInputFilter(view);
