@@ -124,6 +124,16 @@ void WindowCommands::startMoveByMenu(QPoint globalPos)
     grabWhileDragging();
 }
 
+// A window manager's move would start where the pointer is now and leave the window the drag
+// distance behind it, so our loop follows from the press instead.
+void WindowCommands::continueMove(QPoint pressPos, QPoint globalPos)
+{
+    m_ownLoop = true;
+    startMove(pressPos);
+    m_ownLoop = false;
+    dragTo(globalPos);
+}
+
 void WindowCommands::startResizeByMenu(QPoint globalPos, QSize minimum)
 {
     m_ownLoop = true;

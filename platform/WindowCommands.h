@@ -42,6 +42,9 @@ public:
     // The same from the system menu: the mouse is grabbed and followed without a button
     // held, until the next click.
     void startMoveByMenu(QPoint globalPos);
+    // A caption drag that has only now passed the drag distance: the window follows from the
+    // press, keeping the point it was taken by.
+    void continueMove(QPoint pressPos, QPoint globalPos);
     void startResizeByMenu(QPoint globalPos, QSize minimum);
     bool followsWithoutButton() const { return m_grabbed; }
     // True while our own loop follows the mouse (not while the window manager does).

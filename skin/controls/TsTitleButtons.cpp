@@ -195,10 +195,8 @@ bool TsTitleButtons::FollowPointer(QPoint global)
     WindowCommands& commands = m_p.m_commands;
     if (m_movePress) {
         if ((global - *m_movePress).manhattanLength() >= QApplication::startDragDistance()) {
-            commands.startMove(*m_movePress);
+            commands.continueMove(*m_movePress, global);
             m_movePress.reset();
-            if (commands.dragging())
-                commands.dragTo(global);
         }
         return true;
     }
