@@ -90,7 +90,7 @@ TEST(CourseDataTest, OpensTheSixTablesInOrderAndStopsAtTheFirstFailure)
         data.openTables(db.folder());
         FAIL() << "opened without the testing table";
     } catch (const DataError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("no such table: testing"))) << error.what();
+        EXPECT_TRUE((error.message() + error.details()).contains(QStringLiteral("no such table: testing"))) << error.what();
     }
     EXPECT_TRUE(data.tblTemi.isOpen());
     EXPECT_TRUE(data.tblTest.isOpen());
@@ -116,7 +116,7 @@ TEST(CourseDataTest, AMissingColumnThatTheProgramReadsStopsTheOpening)
             data.openTables(db.folder());
             ADD_FAILURE() << "opened " << row.table << " without " << row.column;
         } catch (const DataError& error) {
-            EXPECT_TRUE(error.message().contains(QStringLiteral("no such column: ") + row.column)) << error.what();
+            EXPECT_TRUE((error.message() + error.details()).contains(QStringLiteral("no such column: ") + row.column)) << error.what();
         }
     }
 }

@@ -269,7 +269,7 @@ TEST(TableObjectErrors, MissingTableOrColumnGivesTheEnginesMessage)
         lab.open();
         FAIL() << "opened a missing table";
     } catch (const DataError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("no such table: lab"))) << error.what();
+        EXPECT_TRUE((error.message() + error.details()).contains(QStringLiteral("no such table: lab"))) << error.what();
     }
     EXPECT_FALSE(lab.isOpen());
 
@@ -283,7 +283,7 @@ TEST(TableObjectErrors, MissingTableOrColumnGivesTheEnginesMessage)
         named.open();
         FAIL() << "opened without a column it reads";
     } catch (const DataError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("no such column: file_name"))) << error.what();
+        EXPECT_TRUE((error.message() + error.details()).contains(QStringLiteral("no such column: file_name"))) << error.what();
     }
     EXPECT_FALSE(named.isOpen());
 }
