@@ -80,10 +80,14 @@ bool WindowSet::create(Splash splash)
 
 QString WindowSet::startupFailureText(const std::exception& error)
 {
-    const bool dataError = dynamic_cast<const DataError*>(&error) != nullptr;
-    return QStringLiteral("Не удалось запустить учебник.\n\n%1: %2")
-        .arg(dataError ? QStringLiteral("DataError") : QStringLiteral("Exception"),
-             ErrorReport::text(QString::fromUtf8(error.what())));
+    const auto* dataError = dynamic_cast<const DataError*>(&error);
+    QString text = QStringLiteral("Не удалось запустить учебник.\n\n%1: %2")
+                       .arg(dataError ? QStringLiteral("DataError") : QStringLiteral("Exception"),
+                            ErrorReport::text(QString::fromUtf8(error.what())));
+    // The program stops here, so whoever repairs the course file needs the engine's own words.
+    if (dataError && !dataError->details().isEmpty())
+        text += QStringLiteral("\n\n") + dataError->details();
+    return text;
 }
 
 void WindowSet::destroy()
