@@ -228,17 +228,19 @@ int TsMenuBand::itemForLetter(QChar letter) const
 
 bool TsMenuBand::filterKey(QObject* watched, QEvent* event)
 {
+    // A key taken by a shortcut (Alt+Left) never arrives as a press, but it is no lone Alt.
+    // Any such key ends it, whatever it goes to, so the receiver is not looked at: it may be
+    // an object of the web engine's own that is not a widget.
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt)
+            m_altAlone = false;
+        return false;
+    }
     if (!m_p.m_frameSkinned || !m_p.m_form || !watched->isWidgetType() || QApplication::activePopupWidget())
         return false;
     if (static_cast<QWidget*>(watched)->window() != m_p.m_form || Actions().isEmpty())
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    // A key taken by a shortcut (Alt+Left) never arrives as a press, but it is no lone Alt.
-    if (event->type() == QEvent::ShortcutOverride) {
-        if (key->key() != Qt::Key_Alt)
-            m_altAlone = false;
-        return false;
-    }
     if (event->type() == QEvent::KeyRelease) {
         if (key->key() != Qt::Key_Alt || key->isAutoRepeat() || !m_altAlone)
             return false;
