@@ -157,14 +157,3 @@ BENCHMARK(BlitRgb32_169x65)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BlitBgr888_169x65)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PaintFromValidCache169x65At2x)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BlitRgb32_338x130)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

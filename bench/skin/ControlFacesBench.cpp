@@ -86,13 +86,3 @@ BENCHMARK(ComboCopy)->Unit(benchmark::kMillisecond);
 BENCHMARK(RadioButtonPaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
