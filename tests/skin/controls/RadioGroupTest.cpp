@@ -131,13 +131,7 @@ TEST(TsRadioGroup, FewerItemsLowerTheIndexWithoutAClick)
 // sanitizers catch a freed button used again).
 TEST(TsRadioGroup, AButtonDeletedFromOutsideLeavesTheGroup)
 {
-    const struct {
-        const char* name;
-        int deleted;
-        int chosenBefore;
-        int chosenAfter;
-        QStringList itemsAfter;
-    } rows[] = {
+    const struct { const char* name; int deleted, chosenBefore, chosenAfter; QStringList itemsAfter; } rows[] = {
         {"before the chosen one", 1, 3, 2, {"A", "C", "D", "E"}},
         {"the chosen one", 3, 3, -1, {"A", "B", "C", "E"}},
         {"after the chosen one", 4, 0, 0, {"A", "B", "C", "D"}},
