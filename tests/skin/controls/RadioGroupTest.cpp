@@ -10,8 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -138,21 +136,20 @@ TEST(TsRadioGroup, AButtonDeletedFromOutsideLeavesTheGroup)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        auto group = std::make_unique<TsRadioGroup>();
-        group->resize(200, 120);
-        group->setItems(kLetters);
-        group->setItemIndex(row.chosenBefore);
-        delete group->button(row.deleted);
-        EXPECT_EQ(group->items(), row.itemsAfter);
-        EXPECT_EQ(group->itemIndex(), row.chosenAfter);
+        TsRadioGroup group; // freed at the end of the row
+        group.resize(200, 120);
+        group.setItems(kLetters);
+        group.setItemIndex(row.chosenBefore);
+        delete group.button(row.deleted);
+        EXPECT_EQ(group.items(), row.itemsAfter);
+        EXPECT_EQ(group.itemIndex(), row.chosenAfter);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(group->button(i)->text(), row.itemsAfter[i]);
-        EXPECT_EQ(group->button(4), nullptr);
-        group->setItemIndex(0);
-        EXPECT_TRUE(group->button(0)->isChecked());
-        group->setItems({"X", "Y"});
-        group->resize(260, 120);
-        group.reset();
+            EXPECT_EQ(group.button(i)->text(), row.itemsAfter[i]);
+        EXPECT_EQ(group.button(4), nullptr);
+        group.setItemIndex(0);
+        EXPECT_TRUE(group.button(0)->isChecked());
+        group.setItems({"X", "Y"});
+        group.resize(260, 120);
     }
 }
 
