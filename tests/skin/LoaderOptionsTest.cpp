@@ -173,8 +173,6 @@ HOTBEVEL=4
     EXPECT_EQ(GlobalSkinColor(t.sections), 0x7DB7D2u);
 }
 
-// A child's own FALSE stands against its parent's TRUE; a value that is no boolean is
-// unset and comes from the parent.
 // A skin of 2,000 sections, each inheriting from the one before: its loading once took
 // cubic time (minutes here). The values still come down the whole chain, a loop at its
 // end still reads as unset, and names still match in any case.
@@ -193,33 +191,26 @@ TEST(LoaderOptions, AGeneratedSkinOfTwoThousandSectionsLoadsWithItsInheritance)
     TsSkinTables tables;
     LoadSectionTable(tables, source);
     ASSERT_EQ(tables.sections.size(), std::size_t(kSections + 3));
-    const auto entry = [&](const QString& name) -> const TsGeneralData& {
+    const auto entry = [&](const char* name) -> const TsGeneralData& {
         const auto found = std::find_if(tables.sections.begin(), tables.sections.end(),
-                                        [&](const TsGeneralData& d) { return d.SectionName == name; });
-        EXPECT_NE(found, tables.sections.end()) << name.toStdString();
-        return *found;
+                                        [&](const TsGeneralData& d) { return d.SectionName == QLatin1String(name); });
+        static const TsGeneralData none;
+        EXPECT_NE(found, tables.sections.end()) << name;
+        return found == tables.sections.end() ? none : *found;
     };
-    const struct {
-        const char* section;
-        int32_t color;
-        bool showFocus;
-        int bevel;
-    } rows[] = {
-        {"S1", 4242, true, 1},
-        {"S1000", 4242, true, 0},
-        {"S1999", 4242, true, 3},
-    };
-    for (const auto& row : rows) {
-        const TsGeneralData& data = entry(QString::fromLatin1(row.section));
-        EXPECT_EQ(int32_t(data.Color), row.color) << row.section;
-        EXPECT_EQ(data.ShowFocus, row.showFocus) << row.section;
-        EXPECT_EQ(int(data.Bevel), row.bevel) << row.section;
+    for (const auto& [section, bevel] : {std::pair{"S1", 1}, {"S1000", 0}, {"S1999", 3}}) {
+        const TsGeneralData& data = entry(section);
+        EXPECT_EQ(int32_t(data.Color), 4242) << section;
+        EXPECT_TRUE(data.ShowFocus) << section;
+        EXPECT_EQ(int(data.Bevel), bevel) << section;
     }
-    EXPECT_NE(int32_t(entry(QStringLiteral("LOOPA")).Color), 4242) << "a loop inherits nothing";
+    EXPECT_NE(int32_t(entry("LOOPA").Color), 4242) << "a loop inherits nothing";
     EXPECT_EQ(options.readString(QStringLiteral("s1999"), QStringLiteral("ParentClass"), QString()),
               QStringLiteral("s1998"));
 }
 
+// A child's own FALSE stands against its parent's TRUE; a value that is no boolean is
+// unset and comes from the parent.
 TEST(LoaderOptions, BooleansFromASkinFolder)
 {
     SkinFolder folder;

@@ -15,9 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
-
 namespace {
 
 using skintest::GoldenSkinScope;
@@ -263,92 +260,60 @@ TEST(Button, HoverFadesInAndOutAndAPressStopsTheFade)
     QTest::mouseRelease(f.button, Qt::LeftButton);
 }
 
-// A face inside its rounded corners, as 00BBGGRR like the cache.
-using FaceRow = std::vector<uint32_t>;
-
-FaceRow rowOf(const QImage& image)
+// A face inside its rounded corners, where the parent does not show through.
+QImage inner(const QImage& face)
 {
-    FaceRow row;
-    for (int y = 3; y < image.height() - 3; ++y)
-        for (int x = 3; x < image.width() - 3; ++x) {
-            const QRgb c = image.pixel(x, y);
-            row.push_back(uint32_t(qRed(c)) | uint32_t(qGreen(c)) << 8 | uint32_t(qBlue(c)) << 16);
+    return face.convertToFormat(QImage::Format_RGB32).copy(3, 3, face.width() - 6, face.height() - 6);
+}
+
+// Steps: E enter, L leave, t one fade tick, T ticks until the fade stops, D disable.
+void play(TsButton* b, const char* steps)
+{
+    for (; *steps; ++steps) {
+        switch (*steps) {
+        case 'E': skintest::sendEnter(b); break;
+        case 'L': skintest::sendLeave(b); break;
+        case 't': b->FadeTimer()->Tick(); break;
+        case 'T':
+            for (int i = 0; i < 20 && b->FadeTimer() && b->FadeTimer()->Running(); ++i)
+                b->FadeTimer()->Tick();
+            break;
+        case 'D': b->setEnabled(false); break;
         }
-    return row;
-}
-
-FaceRow rowOf(const Bitmap24& cache)
-{
-    FaceRow row;
-    for (int y = 3; y < cache.height() - 3; ++y)
-        for (int x = 3; x < cache.width() - 3; ++x)
-            row.push_back(cache.pixel(x, y));
-    return row;
-}
-
-void tickUntilStopped(TsButton* button)
-{
-    for (int i = 0; i < 20 && button->FadeTimer() && button->FadeTimer()->Running(); ++i)
-        button->FadeTimer()->Tick();
+    }
 }
 
 TEST(Button, APaintShowsTheCurrentFaceWhenNoFadeRuns)
 {
     enum Look { Normal, Hot, Disabled };
-    struct Row
-    {
-        const char* name;
-        int iterations;
-        std::function<void(TsButton*)> steps;
-        Look look;
-        bool timerAtEnd;
-    };
-    // The face before any hover.
-    FaceRow normal;
+    QImage normal; // the face before any hover
     {
         Fixture f;
         f.button->clearFocus();
         f.button->repaint();
-        normal = rowOf(*f.button->SkinData.CacheBitmap);
+        normal = inner(f.button->SkinData.CacheBitmap->toImage());
     }
-    const Row rows[] = {
-        {"disabled from the keyboard after a fade in", 5,
-         [](TsButton* b) {
-             skintest::sendEnter(b);
-             tickUntilStopped(b);
-             b->setEnabled(false);
-         },
-         Disabled, false},
-        {"leaving and coming straight back ends hot", 5,
-         [](TsButton* b) {
-             skintest::sendEnter(b);
-             tickUntilStopped(b);
-             skintest::sendLeave(b);
-             b->FadeTimer()->Tick();
-             b->FadeTimer()->Tick();
-             skintest::sendEnter(b);
-             tickUntilStopped(b);
-         },
-         Hot, true},
-        {"no iterations: hot at once, no timer", 0, [](TsButton* b) { skintest::sendEnter(b); }, Hot, false},
-        {"no iterations: back at once, no timer", 0,
-         [](TsButton* b) {
-             skintest::sendEnter(b);
-             skintest::sendLeave(b);
-         },
-         Normal, false},
+    const struct {
+        const char* name;
+        int iterations;
+        const char* steps;
+        Look look;
+        bool timerAtEnd;
+    } rows[] = {
+        {"disabled from the keyboard after a fade in", 5, "ETD", Disabled, false},
+        {"leaving and coming straight back ends hot", 5, "ETLttET", Hot, true},
+        {"no iterations: hot at once, no timer", 0, "E", Hot, false},
+        {"no iterations: back at once, no timer", 0, "EL", Normal, false},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Fixture f;
-        TsGeneralData& section = TsSkinData::instance().tables.sections[std::size_t(f.button->SkinData.SectionIndex)];
-        section.FadingIterations = row.iterations;
-        // Without the focus only the mouse makes the button hot.
-        f.button->clearFocus();
-        row.steps(f.button);
+        TsSkinData::instance().tables.sections[std::size_t(f.button->SkinData.SectionIndex)].FadingIterations = row.iterations;
+        f.button->clearFocus(); // without the focus only the mouse makes the button hot
+        play(f.button, row.steps);
         EXPECT_EQ(f.button->FadeTimer() != nullptr, row.timerAtEnd);
-        const FaceRow shown = rowOf(f.button->grab().toImage());
-        EXPECT_TRUE(shown == rowOf(*f.button->SkinData.CacheBitmap)) << "the paint shows the cache";
+        const QImage shown = inner(f.button->grab().toImage());
+        EXPECT_TRUE(shown == inner(f.button->SkinData.CacheBitmap->toImage())) << "the paint shows the cache";
         EXPECT_EQ(f.button->CurrentState(), row.look == Hot ? 1 : 0);
         EXPECT_EQ(f.button->isEnabled(), row.look != Disabled);
         if (row.look == Disabled)

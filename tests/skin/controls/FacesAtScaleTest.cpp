@@ -1,8 +1,6 @@
-// The faces of the skinned controls and the form's frame, as a paint shows them: at 100 %
-// exactly the pictures kept in faces/ (rendered before the paint path was shared); at
-// other scales the text drawn at the screen's resolution, the size exact, and one render
-// per change of scale.
-// VESTRON_WRITE_FACES=1 writes the pictures anew instead of comparing.
+// Faces of the skinned controls and the frame as a paint shows them: at 100 % exactly the
+// pictures kept in faces/; at other scales text at the screen's resolution, the exact size,
+// and one render per change of scale. VESTRON_WRITE_FACES=1 writes the pictures anew.
 #include "skin/SkinWidgetSupport.h"
 #include "skin/TsSkinManager.h"
 #include "skin/controls/TsBitBtn.h"
@@ -31,16 +29,6 @@
 namespace {
 
 using skintest::GoldenSkinScope;
-
-QString facePath(const char* name)
-{
-    return QStringLiteral(VESTRON_SOURCE_DIR "/tests/skin/controls/faces/%1.png").arg(QString::fromLatin1(name));
-}
-
-bool writingFaces()
-{
-    return qEnvironmentVariableIntValue("VESTRON_WRITE_FACES") == 1;
-}
 
 // The glyph of «Презентация»: a picture of our own, 24 × 24, with a transparent corner.
 QIcon presentationGlyph()
@@ -79,10 +67,11 @@ const std::vector<FaceRow>& faceRows()
 }
 
 // A skinned window: the frame, its menu band, and every control of the table on the client.
+// Members go in reverse order: the form before the manager before the skin.
 struct SkinnedWindow
 {
     GoldenSkinScope skin;
-    std::unique_ptr<TsSkinManager> manager = std::make_unique<TsSkinManager>();
+    TsSkinManager manager;
     std::unique_ptr<QWidget> form = std::make_unique<QWidget>();
     QWidget* client = nullptr;
     TsSkinProvider* provider = nullptr;
@@ -106,21 +95,17 @@ struct SkinnedWindow
         form->show();
         (void)QTest::qWaitForWindowExposed(form.get());
     }
-    ~SkinnedWindow()
-    {
-        form.reset();
-        manager.reset();
-    }
 };
 
 void compareOrWrite(const char* name, const QImage& shown)
 {
+    const QString path = QStringLiteral(VESTRON_SOURCE_DIR "/tests/skin/controls/faces/%1.png").arg(QString::fromLatin1(name));
     const QImage picture = shown.convertToFormat(QImage::Format_RGB32);
-    if (writingFaces()) {
-        ASSERT_TRUE(picture.save(facePath(name))) << name;
+    if (qEnvironmentVariableIntValue("VESTRON_WRITE_FACES") == 1) {
+        ASSERT_TRUE(picture.save(path)) << name;
         return;
     }
-    const QImage kept = QImage(facePath(name)).convertToFormat(QImage::Format_RGB32);
+    const QImage kept = QImage(path).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(kept.isNull()) << "no kept picture for " << name;
     ASSERT_EQ(picture.size(), kept.size()) << name;
     for (int y = 0; y < kept.height(); ++y)
@@ -128,25 +113,13 @@ void compareOrWrite(const char* name, const QImage& shown)
             ASSERT_EQ(picture.pixel(x, y), kept.pixel(x, y)) << name << " at " << x << "," << y;
 }
 
-const TsCommonData* faceData(QWidget* w)
+// The controls share no base class, only a member named SkinData.
+template <class... Control>
+const TsCommonData* dataOf(QWidget* w)
 {
-    if (auto* c = dynamic_cast<TsButton*>(w))
-        return &c->SkinData;
-    if (auto* c = dynamic_cast<TsEdit*>(w))
-        return &c->SkinData;
-    if (auto* c = dynamic_cast<TsComboBox*>(w))
-        return &c->SkinData;
-    if (auto* c = dynamic_cast<TsMemo*>(w))
-        return &c->SkinData;
-    if (auto* c = dynamic_cast<TsPanel*>(w))
-        return &c->SkinData;
-    if (auto* c = dynamic_cast<TsGroupBox*>(w))
-        return &c->SkinData;
-    if (auto* c = dynamic_cast<TsRadioButton*>(w))
-        return &c->SkinData;
-    if (auto* c = dynamic_cast<TsScrollBar*>(w))
-        return &c->SkinData;
-    return nullptr;
+    const TsCommonData* data = nullptr;
+    ((data = data ? data : dynamic_cast<Control*>(w) ? &static_cast<Control*>(w)->SkinData : nullptr), ...);
+    return data;
 }
 
 TEST(FacesAtScale, AtOneEveryFaceAndTheFrameAreTheKeptPictures)
@@ -190,22 +163,21 @@ TEST(FacesAtScale, AtTwoTheTextIsDrawnAtTheScreensResolutionAndThePictureHasTheE
     SkinnedWindow window;
     window.provider->RenderWhole(2.0);
     const QImage& frame = window.provider->ScreenPicture();
+    ASSERT_EQ(frame.size(), window.form->size() * 2);
     const FormMetrics& m = window.provider->Metrics();
     const struct {
         const char* name;
         QImage picture;
-        QSize logical;
         QRect text;
         QPoint plain; // a pixel of the skin's pieces, no text
     } rows[] = {
-        {"button caption", paintedAt(window.controls[0], 2.0), window.controls[0]->size(), QRect(20, 6, 35, 13), {1, 12}},
-        {"bit button caption", paintedAt(window.controls[2], 2.0), window.controls[2]->size(), QRect(40, 20, 110, 25), {2, 30}},
-        {"title", frame, window.form->size(), m.captionRect(window.form->width()).adjusted(0, 0, -40, 0), {1, 100}},
-        {"menu item", frame, window.form->size(), window.provider->MenuLayout().items.front(), {1, 200}},
+        {"button caption", paintedAt(window.controls[0], 2.0), QRect(20, 6, 35, 13), {1, 12}},
+        {"bit button caption", paintedAt(window.controls[2], 2.0), QRect(40, 20, 110, 25), {2, 30}},
+        {"title", frame, m.captionRect(window.form->width()).adjusted(0, 0, -40, 0), {1, 100}},
+        {"menu item", frame, window.provider->MenuLayout().items.front(), {1, 200}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        ASSERT_EQ(row.picture.size(), row.logical * 2);
         EXPECT_GT(mixedBlocks(row.picture, row.text), 5) << "the letters are not doubled pixels";
         const QRgb plain = row.picture.pixel(2 * row.plain.x(), 2 * row.plain.y());
         EXPECT_EQ(row.picture.pixel(2 * row.plain.x() + 1, 2 * row.plain.y() + 1), plain) << "a piece's pixel is a 2 × 2 block";
@@ -215,21 +187,17 @@ TEST(FacesAtScale, AtTwoTheTextIsDrawnAtTheScreensResolutionAndThePictureHasTheE
 TEST(FacesAtScale, AChangeOfScaleRendersOnceAndFractionalScalesCoverTheControl)
 {
     SkinnedWindow window;
-    const struct {
-        double scale;
-        int renders; // renders since the start
-    } steps[] = {{1.0, 0}, {2.0, 1}, {2.0, 1}, {1.5, 2}, {1.5, 2}, {1.25, 3}, {1.0, 4}};
+    const struct { double scale; int renders; /* since the start */ } steps[] = {{1.0, 0}, {2.0, 1}, {2.0, 1}, {1.5, 2}, {1.5, 2}, {1.25, 3}, {1.0, 4}};
     for (std::size_t i = 0; i < window.controls.size(); ++i) {
         QWidget* control = window.controls[i];
-        const TsCommonData* data = faceData(control);
+        const TsCommonData* data = dataOf<TsButton, TsEdit, TsComboBox, TsMemo, TsPanel, TsGroupBox, TsRadioButton, TsScrollBar>(control);
         ASSERT_NE(data, nullptr) << faceRows()[i].name;
         (void)paintedAt(control, 1.0);
         const int start = data->RenderCount;
         for (const auto& step : steps) {
             SCOPED_TRACE(::testing::Message() << faceRows()[i].name << " at " << step.scale);
             (void)paintedAt(control, step.scale);
-            const bool everyPaint = qobject_cast<TsRadioButton*>(control) != nullptr;
-            if (!everyPaint)
+            if (!qobject_cast<TsRadioButton*>(control)) // the radio renders at every paint
                 EXPECT_EQ(data->RenderCount - start, step.renders);
             EXPECT_EQ(data->ScreenPicture().size(), DeviceSizeOf(control->size(), step.scale));
             EXPECT_DOUBLE_EQ(data->ScreenPicture().devicePixelRatio(), step.scale);

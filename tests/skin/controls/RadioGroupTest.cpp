@@ -10,8 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -131,34 +129,27 @@ TEST(TsRadioGroup, FewerItemsLowerTheIndexWithoutAClick)
 // sanitizers catch a freed button used again).
 TEST(TsRadioGroup, AButtonDeletedFromOutsideLeavesTheGroup)
 {
-    const struct {
-        const char* name;
-        int deleted;
-        int chosenBefore;
-        int chosenAfter;
-        QStringList itemsAfter;
-    } rows[] = {
+    const struct { const char* name; int deleted, chosenBefore, chosenAfter; QStringList itemsAfter; } rows[] = {
         {"before the chosen one", 1, 3, 2, {"A", "C", "D", "E"}},
         {"the chosen one", 3, 3, -1, {"A", "B", "C", "E"}},
         {"after the chosen one", 4, 0, 0, {"A", "B", "C", "D"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        auto group = std::make_unique<TsRadioGroup>();
-        group->resize(200, 120);
-        group->setItems(kLetters);
-        group->setItemIndex(row.chosenBefore);
-        delete group->button(row.deleted);
-        EXPECT_EQ(group->items(), row.itemsAfter);
-        EXPECT_EQ(group->itemIndex(), row.chosenAfter);
+        TsRadioGroup group; // freed at the end of the row
+        group.resize(200, 120);
+        group.setItems(kLetters);
+        group.setItemIndex(row.chosenBefore);
+        delete group.button(row.deleted);
+        EXPECT_EQ(group.items(), row.itemsAfter);
+        EXPECT_EQ(group.itemIndex(), row.chosenAfter);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(group->button(i)->text(), row.itemsAfter[i]);
-        EXPECT_EQ(group->button(4), nullptr);
-        group->setItemIndex(0);
-        EXPECT_TRUE(group->button(0)->isChecked());
-        group->setItems({"X", "Y"});
-        group->resize(260, 120);
-        group.reset();
+            EXPECT_EQ(group.button(i)->text(), row.itemsAfter[i]);
+        EXPECT_EQ(group.button(4), nullptr);
+        group.setItemIndex(0);
+        EXPECT_TRUE(group.button(0)->isChecked());
+        group.setItems({"X", "Y"});
+        group.resize(260, 120);
     }
 }
 

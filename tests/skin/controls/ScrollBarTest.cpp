@@ -395,11 +395,7 @@ TEST_F(ScrollBarTest, EachStatePaintsOnlyItsOwnPart)
 // bar sideways, the arrow lets go and the position stays.
 TEST_F(ScrollBarTest, AHeldArrowStopsOnceThePointerLeavesIt)
 {
-    const struct {
-        const char* name;
-        QPoint moveTo;
-        bool repeats;
-    } rows[] = {
+    const struct { const char* name; QPoint moveTo; bool repeats; } rows[] = {
         {"within the arrow", centreOf(Part::Arrow2) + QPoint(0, 3), true},
         {"onto the track", at(300), false},
         {"off the bar sideways", centreOf(Part::Arrow2) + QPoint(30, 0), false},
@@ -418,47 +414,37 @@ TEST_F(ScrollBarTest, AHeldArrowStopsOnceThePointerLeavesIt)
     }
 }
 
-// The 800 × 600 main window's bars: the thumb where the arithmetic with the 16-pixel metric
+// The main window's bottom bar: the thumb where the arithmetic with the 16-pixel metric
 // puts it, whatever length the skin paints its arrows.
-TEST(ScrollBarThumb, PlacedByTheMetricNotByThePaintedArrow)
+TEST_F(ScrollBarTest, TheThumbIsPlacedByTheMetricNotByThePaintedArrow)
 {
-    GoldenSkinScope skin;
-    QWidget window;
     window.resize(800, 600);
-    auto* bar = new TsScrollBar(&window);
+    bar->SetKind(sbHorizontal);
     bar->setGeometry(0, 520, 776, 16);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_EQ(bar->ArrowLength(), 24);
     bar->SetPageSize(788);
     bar->SetParams(0, 0, 103);
     // T = round(max((776 - 32) / (103 + 788) * 788, 14)) = 658; TC = 16 + 329 + round(86 / 103 * p).
-    const struct { int position; int thumbStart; } rows[] = {{0, 16}, {50, 58}, {103, 102}};
-    for (const auto& row : rows) {
-        bar->SetPosition(row.position);
-        EXPECT_EQ(bar->PartRect(Part::Thumb), QRect(row.thumbStart, 0, 658, 16)) << row.position;
+    for (const auto& [position, thumbStart] : {std::pair{0, 16}, {50, 58}, {103, 102}}) {
+        bar->SetPosition(position);
+        EXPECT_EQ(bar->PartRect(Part::Thumb), QRect(thumbStart, 0, 658, 16)) << position;
     }
 }
 
 // The arrow buttons' rounded corners show the track under them, not the section's white.
-TEST(ScrollBarArrows, CornersShowTheTrack)
+TEST_F(ScrollBarTest, ArrowCornersShowTheTrack)
 {
-    GoldenSkinScope skin;
-    QWidget window;
-    window.resize(300, 300);
-    for (const TScrollBarKind kind : {sbHorizontal, sbVertical}) {
-        SCOPED_TRACE(kind);
-        auto* bar = new TsScrollBar(&window);
-        bar->SetKind(kind);
-        bar->setGeometry(kind == sbHorizontal ? QRect(10, 10, 200, 16) : QRect(10, 40, 16, 200));
-        bar->show();
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        const QImage picture = face(bar);
+    window.resize(300, 600);
+    auto* horizontal = new TsScrollBar(&window);
+    horizontal->SetKind(sbHorizontal);
+    horizontal->setGeometry(30, 10, 200, 16);
+    horizontal->show();
+    for (TsScrollBar* b : {bar, horizontal}) {
+        const QImage picture = face(b);
         for (const Part arrow : {Part::Arrow1, Part::Arrow2}) {
-            const QRect r = bar->PaintedArrowRect(arrow);
+            const QRect r = b->PaintedArrowRect(arrow);
             for (const QPoint corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
-                EXPECT_NE(picture.pixel(corner), qRgb(255, 255, 255)) << arrow << " at " << corner.x() << "," << corner.y();
+                EXPECT_NE(picture.pixel(corner), qRgb(255, 255, 255)) << b->Kind() << " " << arrow << " at " << corner.x() << "," << corner.y();
         }
     }
 }
@@ -476,10 +462,6 @@ TEST_F(ScrollBarTest, RemovingTheSkinBetweenPressAndReleaseGivesTheTipsBack)
     TsSkinData::instance().SkinReady = true;
 }
 
-} // namespace
-
-namespace {
-
 // Every arrow glyph of the program's skin is a triangle: at least three pixels deep along
 // its direction and five across (its mask is 0 under the ink), not a sliver.
 TEST(ScrollBarArrows, GlyphsAreTriangles)
@@ -488,10 +470,8 @@ TEST(ScrollBarArrows, GlyphsAreTriangles)
     const TsSkinTables& tables = TsCommonData::Tables();
     const CommonSkinIndexes indexes = resolveCommonSkinIndexes(tables);
     const struct { const char* name; int glyph; bool sideways; } rows[] = {
-        {"left", indexes.scrollBtnLeft.glyphMask, true},
-        {"right", indexes.scrollBtnRight.glyphMask, true},
-        {"top", indexes.scrollBtnTop.glyphMask, false},
-        {"bottom", indexes.scrollBtnBottom.glyphMask, false},
+        {"left", indexes.scrollBtnLeft.glyphMask, true}, {"right", indexes.scrollBtnRight.glyphMask, true},
+        {"top", indexes.scrollBtnTop.glyphMask, false}, {"bottom", indexes.scrollBtnBottom.glyphMask, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -499,14 +479,12 @@ TEST(ScrollBarArrows, GlyphsAreTriangles)
         const TsRect r = tables.masks[std::size_t(row.glyph)].R;
         const int w = WidthOf(r) / 3, h = HeightOf(r) / 2;
         QSet<int> columns, lines;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
                 if (tables.masterBitmap.pixel(r.Left + x, r.Top + h + y) == 0) {
                     columns.insert(x);
                     lines.insert(y);
                 }
-            }
-        }
         EXPECT_GE((row.sideways ? columns : lines).size(), 3) << "deep";
         EXPECT_GE((row.sideways ? lines : columns).size(), 5) << "across";
     }

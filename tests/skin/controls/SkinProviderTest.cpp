@@ -25,9 +25,7 @@
 #include <QVBoxLayout>
 
 #include <cstdlib>
-#include <functional>
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -327,15 +325,11 @@ TEST_F(SkinProviderTest, AClickedTitleButtonIsNotLeftHotAndMinimiseTakesThisWind
     other.resize(200, 100);
     other.show();
     activate();
-    const struct {
-        const char* name;
-        int code;
-    } rows[] = {{"maximise", HTMAXBUTTON}, {"restore", HTMAXBUTTON}, {"minimise", HTMINBUTTON}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        click(centreOf(row.code));
+    for (const auto& [name, code] : {std::pair{"maximise", HTMAXBUTTON}, {"restore", HTMAXBUTTON}, {"minimise", HTMINBUTTON}}) {
+        SCOPED_TRACE(name);
+        click(centreOf(code));
         EXPECT_EQ(provider->HotButton, 0);
-        EXPECT_EQ(provider->ButtonState(row.code), 0);
+        EXPECT_EQ(provider->ButtonState(code), 0);
         EXPECT_FALSE(other.isMinimized());
     }
     EXPECT_TRUE(form->isMinimized());
@@ -350,24 +344,20 @@ TEST_F(SkinProviderTest, TransparentChildrenRenderAgainWhenTheFrameDoes)
     ASSERT_TRUE(group->SkinData.IsTransparentSection());
     group->repaint();
     ASSERT_FALSE(group->SkinData.CacheInvalid);
-    const int renders = group->SkinData.RenderCount;
-    const struct {
-        const char* name;
-        std::function<void()> change;
-    } rows[] = {
-        {"resize", [this] { form->resize(700, 500); }},
-        {"maximise", [this] { click(centreOf(HTMAXBUTTON)); }},
-        {"restore", [this] { click(centreOf(HTMAXBUTTON)); }},
-    };
-    int expected = renders;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        row.change();
+    int expected = group->SkinData.RenderCount;
+    const auto rendersAgainAfter = [&](const char* change) {
+        SCOPED_TRACE(change);
         cache();
         EXPECT_TRUE(group->SkinData.CacheInvalid);
         group->repaint();
         EXPECT_EQ(group->SkinData.RenderCount, ++expected);
-    }
+    };
+    form->resize(700, 500);
+    rendersAgainAfter("resize");
+    click(centreOf(HTMAXBUTTON));
+    rendersAgainAfter("maximise");
+    click(centreOf(HTMAXBUTTON));
+    rendersAgainAfter("restore");
 }
 
 TEST_F(SkinProviderTest, TheCaptionMovesTheWindowOnlyPastTheDragDistance)
@@ -375,11 +365,7 @@ TEST_F(SkinProviderTest, TheCaptionMovesTheWindowOnlyPastTheDragDistance)
     activate();
     const int distance = QApplication::startDragDistance();
     const QPoint press(300, 10);
-    const struct {
-        const char* name;
-        QPoint by;
-        bool moves;
-    } rows[] = {
+    const struct { const char* name; QPoint by; bool moves; } rows[] = {
         {"no move", {0, 0}, false},
         {"one short of the distance", {distance - 1, 0}, false},
         {"the distance", {distance, 0}, true},
@@ -564,8 +550,6 @@ TEST_F(SkinProviderTest, RemovingTheSkinGivesTheDesktopsFrameBack)
     EXPECT_FALSE(TsCommonData::AskCache(client).Ready);
 }
 
-} // namespace
-
 // An Alt that went with a shortcut key (back, forward) leaves the band alone: only an Alt
 // pressed and released by itself selects the first item.
 TEST_F(SkinProviderTest, AltWithAShortcutKeyIsNoLoneAlt)
@@ -579,27 +563,21 @@ TEST_F(SkinProviderTest, AltWithAShortcutKeyIsNoLoneAlt)
         form->addAction(action);
         QObject::connect(action, &QAction::triggered, [&shortcuts] { ++shortcuts; });
     }
-    const struct {
-        const char* name;
-        std::optional<Qt::Key> withAlt;
-        int selected;
-    } rows[] = {
-        {"Alt+Left", Qt::Key_Left, -1},
-        {"Alt+Right", Qt::Key_Right, -1},
-        {"a lone Alt", std::nullopt, 0},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const Qt::Key withAlt : {Qt::Key_Left, Qt::Key_Right, Qt::Key_unknown}) {
+        const bool lone = withAlt == Qt::Key_unknown;
+        SCOPED_TRACE(lone ? "a lone Alt" : withAlt == Qt::Key_Left ? "Alt+Left" : "Alt+Right");
         const int before = shortcuts;
         QTest::sendKeyEvent(QTest::Press, client, Qt::Key_Alt, QString(), Qt::AltModifier);
-        if (row.withAlt)
-            key(client, *row.withAlt, Qt::AltModifier);
+        if (!lone)
+            key(client, withAlt, Qt::AltModifier);
         QTest::sendKeyEvent(QTest::Release, client, Qt::Key_Alt, QString(), Qt::NoModifier);
-        EXPECT_EQ(shortcuts, before + (row.withAlt ? 1 : 0));
-        EXPECT_EQ(provider->SelectedMenuItem(), row.selected);
+        EXPECT_EQ(shortcuts, before + (lone ? 0 : 1));
+        EXPECT_EQ(provider->SelectedMenuItem(), lone ? 0 : -1);
         key(client, Qt::Key_Down);
-        EXPECT_EQ(umkd->isVisible(), row.selected == 0) << "Down opens «УМКД» only from the band";
+        EXPECT_EQ(umkd->isVisible(), lone) << "Down opens «УМКД» only from the band";
         umkd->hide();
         key(client, Qt::Key_Escape);
     }
 }
+
+} // namespace
