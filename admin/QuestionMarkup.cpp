@@ -1,5 +1,7 @@
 #include "admin/QuestionMarkup.h"
 
+#include "data/HtmlText.h"
+
 #include <QHash>
 
 #include <optional>
@@ -12,28 +14,6 @@ namespace {
 constexpr char16_t kHardSpace = 0x00A0;
 
 const QString kPicture = QStringLiteral("[рисунок]");
-
-const QHash<QString, char16_t>& namedReferences()
-{
-    static const QHash<QString, char16_t> table = {
-        {QStringLiteral("amp"), u'&'},    {QStringLiteral("lt"), u'<'},     {QStringLiteral("gt"), u'>'},
-        {QStringLiteral("quot"), u'"'},   {QStringLiteral("apos"), u'\''},  {QStringLiteral("nbsp"), kHardSpace},
-        {QStringLiteral("laquo"), u'«'},  {QStringLiteral("raquo"), u'»'},  {QStringLiteral("mdash"), u'—'},
-        {QStringLiteral("ndash"), u'–'},  {QStringLiteral("hellip"), u'…'}, {QStringLiteral("copy"), u'©'},
-        {QStringLiteral("times"), u'×'},  {QStringLiteral("minus"), u'−'},  {QStringLiteral("rarr"), u'→'},
-        {QStringLiteral("larr"), u'←'},   {QStringLiteral("harr"), u'↔'},   {QStringLiteral("rArr"), u'⇒'},
-        {QStringLiteral("bull"), u'•'},   {QStringLiteral("middot"), u'·'}, {QStringLiteral("le"), u'≤'},
-        {QStringLiteral("ge"), u'≥'},     {QStringLiteral("ne"), u'≠'},     {QStringLiteral("deg"), u'°'},
-        {QStringLiteral("sect"), u'§'},   {QStringLiteral("numero"), u'№'}, {QStringLiteral("plusmn"), u'±'},
-        {QStringLiteral("thinsp"), u' '}, {QStringLiteral("ensp"), u' '},   {QStringLiteral("emsp"), u' '},
-        {QStringLiteral("ldquo"), u'“'},  {QStringLiteral("rdquo"), u'”'},  {QStringLiteral("bdquo"), u'„'},
-        {QStringLiteral("lsquo"), u'‘'},  {QStringLiteral("rsquo"), u'’'},  {QStringLiteral("sup2"), u'²'},
-        {QStringLiteral("sup3"), u'³'},   {QStringLiteral("frac12"), u'½'}, {QStringLiteral("infin"), u'∞'},
-        {QStringLiteral("alpha"), u'α'},  {QStringLiteral("beta"), u'β'},   {QStringLiteral("pi"), u'π'},
-        {QStringLiteral("sum"), u'∑'},    {QStringLiteral("euro"), u'€'},   {QStringLiteral("shy"), 0},
-    };
-    return table;
-}
 
 // Tags that end a line before and after them, as a browser draws them.
 bool isBlock(const QString& tag)
@@ -210,10 +190,10 @@ private:
 
     static std::optional<QChar> named(const QString& name)
     {
-        const auto found = namedReferences().constFind(name);
-        if (found == namedReferences().constEnd())
+        const std::optional<char16_t> found = HtmlText::namedReference(name);
+        if (!found)
             return std::nullopt;
-        return QChar(found.value());
+        return QChar(*found);
     }
 
     // Characters beyond the first plane and control codes are not question text.

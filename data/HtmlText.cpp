@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr char16_t kHardSpace = 0x00A0;
+
 // Windows-1251, bytes 0x80 to 0xFF; 0x98 is not assigned and stays a replacement mark.
 const char16_t kCp1251High[128] = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
@@ -58,25 +60,6 @@ QString decodeUtf8(const QByteArray& bytes, bool* valid)
     QString text = decoder.decode(bytes);
     *valid = !decoder.hasError();
     return text;
-}
-
-const QHash<QString, char16_t>& namedReferences()
-{
-    static const QHash<QString, char16_t> table = {
-        {QStringLiteral("amp"), u'&'},     {QStringLiteral("lt"), u'<'},       {QStringLiteral("gt"), u'>'},
-        {QStringLiteral("quot"), u'"'},    {QStringLiteral("apos"), u'\''},    {QStringLiteral("nbsp"), u' '},
-        {QStringLiteral("laquo"), u'«'},   {QStringLiteral("raquo"), u'»'},    {QStringLiteral("mdash"), u'—'},
-        {QStringLiteral("ndash"), u'–'},   {QStringLiteral("hellip"), u'…'},   {QStringLiteral("copy"), u'©'},
-        {QStringLiteral("times"), u'×'},   {QStringLiteral("minus"), u'−'},    {QStringLiteral("rarr"), u'→'},
-        {QStringLiteral("larr"), u'←'},    {QStringLiteral("bull"), u'•'},
-        {QStringLiteral("middot"), u'·'},  {QStringLiteral("le"), u'≤'},       {QStringLiteral("ge"), u'≥'},
-        {QStringLiteral("ne"), u'≠'},      {QStringLiteral("deg"), u'°'},      {QStringLiteral("sect"), u'§'},
-        {QStringLiteral("numero"), u'№'},  {QStringLiteral("shy"), u'\0'},     {QStringLiteral("thinsp"), u' '},
-        {QStringLiteral("ensp"), u' '},    {QStringLiteral("emsp"), u' '},     {QStringLiteral("ldquo"), u'“'},
-        {QStringLiteral("rdquo"), u'”'},   {QStringLiteral("bdquo"), u'„'},    {QStringLiteral("lsquo"), u'‘'},
-        {QStringLiteral("rsquo"), u'’'},
-    };
-    return table;
 }
 
 // The tags after which the words of the text do not run on.
@@ -208,10 +191,12 @@ private:
 
     static std::optional<QString> namedReference(const QString& name)
     {
-        const auto found = namedReferences().constFind(name);
-        if (found == namedReferences().cend())
+        const std::optional<char16_t> found = HtmlText::namedReference(name);
+        if (!found)
             return std::nullopt;
-        return *found == u'\0' ? QString() : QString(QChar(*found));
+        // A hard space reads as a plain one here: the words run on as a browser shows them.
+        const char16_t c = *found == kHardSpace ? u' ' : *found;
+        return c == u'\0' ? QString() : QString(QChar(c));
     }
 
     // Plain text up to the next markup or reference; a lone '<' is text.
@@ -290,4 +275,29 @@ HtmlText HtmlText::fromHtml(const QString& html)
 HtmlText HtmlText::fromBytes(const QByteArray& bytes)
 {
     return fromHtml(decode(bytes));
+}
+
+std::optional<char16_t> HtmlText::namedReference(const QString& name)
+{
+    static const QHash<QString, char16_t> table = {
+        {QStringLiteral("amp"), u'&'},    {QStringLiteral("lt"), u'<'},     {QStringLiteral("gt"), u'>'},
+        {QStringLiteral("quot"), u'"'},   {QStringLiteral("apos"), u'\''},  {QStringLiteral("nbsp"), kHardSpace},
+        {QStringLiteral("laquo"), u'«'},  {QStringLiteral("raquo"), u'»'},  {QStringLiteral("mdash"), u'—'},
+        {QStringLiteral("ndash"), u'–'},  {QStringLiteral("hellip"), u'…'}, {QStringLiteral("copy"), u'©'},
+        {QStringLiteral("times"), u'×'},  {QStringLiteral("minus"), u'−'},  {QStringLiteral("rarr"), u'→'},
+        {QStringLiteral("larr"), u'←'},   {QStringLiteral("harr"), u'↔'},   {QStringLiteral("rArr"), u'⇒'},
+        {QStringLiteral("bull"), u'•'},   {QStringLiteral("middot"), u'·'}, {QStringLiteral("le"), u'≤'},
+        {QStringLiteral("ge"), u'≥'},     {QStringLiteral("ne"), u'≠'},     {QStringLiteral("deg"), u'°'},
+        {QStringLiteral("sect"), u'§'},   {QStringLiteral("numero"), u'№'}, {QStringLiteral("plusmn"), u'±'},
+        {QStringLiteral("thinsp"), u' '}, {QStringLiteral("ensp"), u' '},   {QStringLiteral("emsp"), u' '},
+        {QStringLiteral("ldquo"), u'“'},  {QStringLiteral("rdquo"), u'”'},  {QStringLiteral("bdquo"), u'„'},
+        {QStringLiteral("lsquo"), u'‘'},  {QStringLiteral("rsquo"), u'’'},  {QStringLiteral("sup2"), u'²'},
+        {QStringLiteral("sup3"), u'³'},   {QStringLiteral("frac12"), u'½'}, {QStringLiteral("infin"), u'∞'},
+        {QStringLiteral("alpha"), u'α'},  {QStringLiteral("beta"), u'β'},   {QStringLiteral("pi"), u'π'},
+        {QStringLiteral("sum"), u'∑'},    {QStringLiteral("euro"), u'€'},   {QStringLiteral("shy"), 0},
+    };
+    const auto found = table.constFind(name);
+    if (found == table.cend())
+        return std::nullopt;
+    return *found;
 }

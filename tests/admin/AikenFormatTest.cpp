@@ -1,3 +1,4 @@
+#include "ImportChecks.h"
 #include "admin/AikenFormat.h"
 
 #include <gtest/gtest.h>
@@ -127,32 +128,23 @@ TEST(AikenFormat, WritesWhatItReadsAndSkipsWhatItCannotCarry)
 // option letters typed on a Russian keyboard.
 TEST(AikenFormat, ReadsFilesAsOtherSystemsWriteThem)
 {
-    struct Row {
-        const char* name;
-        const char* text;
-        const char* options;  // joined by "|"
-        const char* key;
-        const char* notes;    // joined by "|"
-    };
-    const Row rows[] = {
+    const char* const ab = "русская буква «А» прочитана как латинская «A»|русская буква «В» прочитана как латинская «B»";
+    const struct {
+        const char *name, *text, *options, *key;
+        QString notes;
+    } rows[] = {
         {"no space after the letter", "Q?\nA)да\nB.нет\nANSWER: B", "да|нет", "B", ""},
         {"blank lines before ANSWER", "Q?\nA. да\nB. нет\n\n\nANSWER: A", "да|нет", "A", ""},
-        {"Cyrillic look-alike letters", "Q?\nА. да\nВ) нет\nС. может\nANSWER: С",
-         "да|нет|может", "C", "русская буква «А» прочитана как латинская «A»|русская буква «В» прочитана как латинская «B»|"
-                              "русская буква «С» прочитана как латинская «C»"},
+        {"Cyrillic look-alike letters", "Q?\nА. да\nВ) нет\nС. может\nANSWER: С", "да|нет|может", "C",
+         QString::fromUtf8(ab) + QStringLiteral("|русская буква «С» прочитана как латинская «C»")},
         {"a question opening with Russian initials", "А. С. Пушкин написал\nА. стихи\nВ. прозу\nANSWER: А", "стихи|прозу", "A",
-         "русская буква «А» прочитана как латинская «A»|русская буква «В» прочитана как латинская «B»"},
+         QString::fromUtf8(ab)},
         {"an HTML question text", "[html]<p>Что &laquo;это&raquo;?</p>\nA. <b>x</b>\nB. y\nANSWER: A", "x|y", "A",
-         "убрана метка [html]|HTML превращён в текст"},
+         QStringLiteral("убрана метка [html]|HTML превращён в текст")},
     };
-    for (const Row& row : rows) {
-        const ImportResult result = AikenFormat::parse(QString::fromUtf8(row.text));
-        ASSERT_EQ(result.questions.size(), 1) << row.name << ": " << result.issues.value(0).reason.toStdString();
-        EXPECT_TRUE(result.issues.isEmpty()) << row.name;
-        const BankQuestion& q = result.questions.front();
-        EXPECT_EQ(q.options.join(u'|'), QString::fromUtf8(row.options)) << row.name;
-        EXPECT_EQ(q.key(), QString::fromUtf8(row.key)) << row.name;
-        EXPECT_EQ(q.notes.join(u'|'), QString::fromUtf8(row.notes)) << row.name;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectOneQuestion(AikenFormat::parse(QString::fromUtf8(row.text)), nullptr, row.options, row.key, row.notes.toUtf8().constData());
     }
     // A blank line still ends a question that has no ANSWER line.
     const ImportResult apart = AikenFormat::parse(QStringLiteral("Q?\nA. 1\nB. 2\n\nNext?\nA. y\nB. n\nANSWER: B"));

@@ -1,3 +1,4 @@
+#include "ImportChecks.h"
 #include "admin/GiftFormat.h"
 
 #include <gtest/gtest.h>
@@ -116,46 +117,32 @@ TEST(GiftFormat, WritesEscapedTextAndSkipsWhatItCannotCarry)
 // Texts exported by web test systems, and the kinds of question they hold besides ours.
 TEST(GiftFormat, ReadsMarkedTextsAndArrowsInMultipleChoice)
 {
-    struct Row {
-        const char* name;
-        const char* text;
-        const char* question;
-        const char* options;  // joined by "|"
-        const char* key;
-        const char* notes;    // joined by "|"
-    };
-    const Row rows[] = {
+    const char* const html = "убрана метка [html]|HTML превращён в текст";
+    const struct {
+        const char *name, *text, *question, *options, *key, *notes;
+    } rows[] = {
         {"an HTML question, its options in the same format",
-         "::Q1::[html]<p>Что такое <b>ключ</b>?</p>{\n\t=<p>Поле</p>#<p>да</p>\n\t~Индекс &amp; ещё\n}",
-         "Что такое ключ?", "Поле|Индекс & ещё", "A", "убрана метка [html]|HTML превращён в текст"},
+         "::Q1::[html]<p>Что такое <b>ключ</b>?</p>{\n\t=<p>Поле</p>#<p>да</p>\n\t~Индекс &amp; ещё\n}", "Что такое ключ?",
+         "Поле|Индекс & ещё", "A", html},
         {"an option with its own marker", "Q {=[plain]<b> ~b}", "Q", "<b>|b", "A", "убрана метка [plain]"},
-        {"escaped characters inside HTML", "[html]a \\= b<br>c {=x ~y}", "a = b\nc", "x|y", "A",
-         "убрана метка [html]|HTML превращён в текст"},
+        {"escaped characters inside HTML", "[html]a \\= b<br>c {=x ~y}", "a = b\nc", "x|y", "A", html},
         {"a pointer in an option is code, not matching", "Код? {=p->x ~p.x}", "Код?", "p->x|p.x", "A", ""},
         {"an HTML comment in feedback", "[html]Q {=a#<!-- x --> ~b#ok}", "Q", "a|b", "A", "убрана метка [html]"},
         {"weights of 100 and 0 only say which is right", "Q {~%0%a ~%100%b}", "Q", "a|b", "B", ""},
         {"a missing word before a full stop", "Текст {=а ~б}.", "Текст _____.", "а|б", "A", ""},
         {"a missing word at the start", "{=Москва ~Минск} — столица России.", "_____ — столица России.", "Москва|Минск", "A", ""},
     };
-    for (const Row& row : rows) {
-        const ImportResult result = GiftFormat::parse(QString::fromUtf8(row.text));
-        ASSERT_EQ(result.questions.size(), 1) << row.name << ": " << result.issues.value(0).reason.toStdString();
-        const BankQuestion& q = result.questions.front();
-        EXPECT_EQ(q.text, QString::fromUtf8(row.question)) << row.name;
-        EXPECT_EQ(q.options.join(u'|'), QString::fromUtf8(row.options)) << row.name;
-        EXPECT_EQ(q.key(), QString::fromUtf8(row.key)) << row.name;
-        EXPECT_EQ(q.notes.join(u'|'), QString::fromUtf8(row.notes)) << row.name;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectOneQuestion(GiftFormat::parse(QString::fromUtf8(row.text)), row.question, row.options, row.key, row.notes);
     }
 }
 
 TEST(GiftFormat, EachKindOfQuestionIsRefusedByItsOwnName)
 {
-    struct Row {
-        const char* name;
-        const char* text;
-        const char* reason;
-    };
-    const Row rows[] = {
+    const struct {
+        const char *name, *text, *reason;
+    } rows[] = {
         {"short answer with several accepted", "Столица? {=Москва =москва}", "кратким ответом"},
         {"short answer with weights", "Столица? {=%100%Москва =%50%Мск}", "кратким ответом"},
         {"true with feedback", "Земля круглая {TRUE#верно#неверно}", "верно/неверно"},
@@ -165,13 +152,9 @@ TEST(GiftFormat, EachKindOfQuestionIsRefusedByItsOwnName)
         {"numeric range", "Сколько? {#5:1}", "числовой"},
         {"weighted answers", "Q {~%50%a ~%50%b ~%-100%c}", "весами"},
     };
-    for (const Row& row : rows) {
-        const ImportResult result = GiftFormat::parse(QString::fromUtf8(row.text));
-        EXPECT_TRUE(result.questions.isEmpty()) << row.name;
-        ASSERT_EQ(result.issues.size(), 1) << row.name;
-        const QString reason = result.issues.front().reason;
-        EXPECT_TRUE(reason.contains(QString::fromUtf8(row.reason))) << row.name << ": " << reason.toStdString();
-        EXPECT_FALSE(reason.contains(QStringLiteral("больше одного"))) << row.name;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectRefused(GiftFormat::parse(QString::fromUtf8(row.text)), row.reason);
     }
 }
 
@@ -182,12 +165,6 @@ TEST(GiftFormat, WritesEmptyLinesAndMarkerLikeTextsSoTheyReadBack)
         {2, QStringLiteral("[html] <b>не разметка</b>\nA) [moodle]a\nB) p->x"), QStringLiteral("A")},
     };
     const ExportResult result = GiftFormat::write(bank);
-    EXPECT_EQ(result.written, 2);
     EXPECT_TRUE(result.skipped.isEmpty());
-    const ImportResult back = GiftFormat::parse(result.text);
-    ASSERT_EQ(back.questions.size(), 2) << back.issues.value(0).reason.toStdString();
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(back.questions.at(i).storedText(), bank.at(i).text) << i;
-        EXPECT_EQ(back.questions.at(i).key(), bank.at(i).key) << i;
-    }
+    expectReadBack(GiftFormat::parse(result.text), bank);
 }
