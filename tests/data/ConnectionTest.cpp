@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -175,10 +175,8 @@ TEST(ConnectionTest, AFolderNobodyMayWriteToIsReadAfterANormalExit)
     } rows[] = {{"this version ran last", false}, {"an earlier version left WAL mode", true}};
     for (const auto& row : rows) {
         TestDatabase db(TestDatabase::Content::WithSeed);
-        const QString folder = QDir::tempPath() + QStringLiteral("/vestron-readonly-%1/").arg(getpid());
-        QDir(folder).removeRecursively();
-        ASSERT_TRUE(QDir().mkpath(folder));
-        const QString file = folder + QStringLiteral("dbase.sqlite");
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("dbase.sqlite"));
         ASSERT_TRUE(QFile::copy(db.file(), file));
         {
             Connection run;
@@ -188,7 +186,7 @@ TEST(ConnectionTest, AFolderNobodyMayWriteToIsReadAfterANormalExit)
                 run.execute(QStringLiteral("PRAGMA journal_mode=WAL"));
         }
         ASSERT_FALSE(QFile::exists(file + QStringLiteral("-wal"))) << row.name;
-        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
         ::chmod(QFile::encodeName(file).constData(), 0644);
 
         const pid_t child = fork();
@@ -200,7 +198,6 @@ TEST(ConnectionTest, AFolderNobodyMayWriteToIsReadAfterANormalExit)
         const int failures = WEXITSTATUS(status);
         ASSERT_NE(failures, 100) << "could not become nobody";
         EXPECT_EQ(failures, 0) << row.name << " (bits as in studentRun)";
-        QDir(folder).removeRecursively();
     }
 }
 

@@ -99,6 +99,14 @@ TEST_P(CourseScenario, ParametersPasswordAndResultsRoundTrip)
     EXPECT_EQ(open(Statements::countTimedResults()).fieldAsInteger(QStringLiteral("m")), 0);
 }
 
+// Sets the fields of the current record, as an edit window does, and posts it.
+void post(TableObject& table, std::initializer_list<std::pair<const char*, QVariant>> fields)
+{
+    for (const auto& [name, value] : fields)
+        table.setFieldValue(QString::fromUtf8(name), value);
+    table.post();
+}
+
 TEST_P(CourseScenario, FixedTestSheetAndResultThroughTableObjects)
 {
     CourseData data;
@@ -109,23 +117,16 @@ TEST_P(CourseScenario, FixedTestSheetAndResultThroughTableObjects)
     EXPECT_EQ(data.tblTesting.recordCount(), 0);
     for (int slot = 1; slot <= 3; ++slot) {
         data.tblTesting.insert();
-        data.tblTesting.setFieldValue(QStringLiteral("nom"), QString::number(slot));
-        data.tblTesting.setFieldValue(QStringLiteral("nom1"), slot * 10);
-        data.tblTesting.post();
+        post(data.tblTesting, {{"nom", QString::number(slot)}, {"nom1", slot * 10}});
     }
     ASSERT_TRUE(data.tblTesting.locate(QStringLiteral("nom"), QStringLiteral("2"), {}));
     data.tblTesting.edit();
-    data.tblTesting.setFieldValue(QStringLiteral("otv"), QStringLiteral("B"));
-    data.tblTesting.post();
+    post(data.tblTesting, {{"otv", QStringLiteral("B")}});
     ASSERT_TRUE(data.tblTesting.locate(QStringLiteral("nom"), QStringLiteral("3"), {}));
     data.tblTesting.deleteRecord();
 
     data.tblResult.insert();
-    data.tblResult.setFieldValue(QStringLiteral("fio"), QStringLiteral("Петров"));
-    data.tblResult.setFieldValue(QStringLiteral("data"), QDate(2026, 3, 14));
-    data.tblResult.setFieldValue(QStringLiteral("kol"), 20);
-    data.tblResult.setFieldValue(QStringLiteral("ocenka"), QStringLiteral("4"));
-    data.tblResult.post();
+    post(data.tblResult, {{"fio", QStringLiteral("Петров")}, {"data", QDate(2026, 3, 14)}, {"kol", 20}, {"ocenka", QStringLiteral("4")}});
     EXPECT_EQ(data.tblResult.fieldAsString(QStringLiteral("data")), QStringLiteral("2026-03-14"));
     EXPECT_EQ(data.tblResult.fieldAsInteger(QStringLiteral("kol")), 20);
 
