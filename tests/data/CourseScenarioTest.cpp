@@ -126,7 +126,8 @@ TEST_P(CourseScenario, FixedTestSheetAndResultThroughTableObjects)
     data.tblTesting.deleteRecord();
 
     data.tblResult.insert();
-    post(data.tblResult, {{"fio", QStringLiteral("Петров")}, {"data", QDate(2026, 3, 14)}, {"kol", 20}, {"ocenka", QStringLiteral("4")}});
+    post(data.tblResult,
+         {{"fio", QStringLiteral("Петров")}, {"data", QDate(2026, 3, 14)}, {"kol", 20}, {"ocenka", QStringLiteral("4")}});
     EXPECT_EQ(data.tblResult.fieldAsString(QStringLiteral("data")), QStringLiteral("2026-03-14"));
     EXPECT_EQ(data.tblResult.fieldAsInteger(QStringLiteral("kol")), 20);
 
