@@ -9,6 +9,22 @@
 
 #include <QTextStream>
 
+// One run of the program's server set-up, with what it printed.
+struct SetupRun {
+    ServerSetup::ExitCode code;
+    QString out;
+    QString err;
+};
+
+inline SetupRun runSetup(const QString& connection, const QString& file)
+{
+    SetupRun run{};
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.code = ServerSetup::run(connection, file, out, err);
+    return run;
+}
+
 // The same course, seeded from the sample course, in the file or on the private server
 // (set up by the program's own set-up from that file). Each test gets a fresh one.
 enum class Backend { File, Server };
@@ -30,13 +46,8 @@ protected:
         VESTRON_REQUIRE_PG_SERVER();
         database = PgTestServer::shared().createDatabase();
         ASSERT_FALSE(database.isEmpty());
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        ASSERT_EQ(ServerSetup::run(PgTestServer::shared().connection(database), file.file(), outStream, errStream),
-                  ServerSetup::Done)
-            << err.toStdString();
+        const SetupRun setup = runSetup(PgTestServer::shared().connection(database), file.file());
+        ASSERT_EQ(setup.code, ServerSetup::Done) << setup.err.toStdString();
         connection.setServer(PgTestServer::shared().connection(database));
     }
 

@@ -270,6 +270,16 @@ TEST_F(CourseIndexTest, ADamagedIndexIsMadeAfresh)
     EXPECT_FALSE(index.search(QStringLiteral("транзакция")).isEmpty());
 }
 
+// Damages the index file behind the program's back.
+void damage(const QString& file, const char* sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "PRAGMA writable_schema = 1", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
 // The right version number but a table missing or damaged: once made search say
 // «Поиск недоступен» for good. Each damage is found on opening and the index made afresh.
 TEST_F(CourseIndexTest, AnIndexOfTheRightVersionWithADamagedTableIsMadeAfresh)
@@ -291,11 +301,7 @@ TEST_F(CourseIndexTest, AnIndexOfTheRightVersionWithADamagedTableIsMadeAfresh)
             CourseIndex index(indexFile());
             index.refresh(folder());
         }
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(QFile::encodeName(indexFile()).constData(), &db), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db, "PRAGMA writable_schema = 1", nullptr, nullptr, nullptr), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db, row.damage, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-        sqlite3_close(db);
+        damage(indexFile(), row.damage);
         CourseIndex index(indexFile());
         EXPECT_TRUE(index.refresh(folder()).rebuilt);
         EXPECT_FALSE(index.search(QStringLiteral("транзакция")).isEmpty());
@@ -307,10 +313,7 @@ TEST_F(CourseIndexTest, AnIndexRemadeWhileOpenAnswersAgain)
 {
     CourseIndex index(indexFile());
     index.refresh(folder());
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(indexFile()).constData(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, "DROP TABLE texts", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    damage(indexFile(), "DROP TABLE texts");
     EXPECT_ANY_THROW(index.search(QStringLiteral("транзакция")));
     index.remake();
     EXPECT_EQ(index.fileName(), indexFile());
@@ -355,13 +358,9 @@ TEST_F(CourseIndexTest, ATypoIsAnsweredWithTheIndexsOwnWordWithinOneEdit)
         const char* typed;
         const char* offered;
     } rows[] = {
-        {"тразакция", "транзакция"},  // a letter left out
-        {"трансакция", "транзакция"}, // a letter changed
-        {"нормализацция", "нормализация"}, // a letter added
-        {"трназакция", "транзакция"}, // two letters swapped
-        {"транзакция", ""},           // known: nothing to offer
-        {"зюзюблик", ""},             // nothing near
-        {"бд", ""},                   // too short to guess
+        {"тразакция", "транзакция"}, {"трансакция", "транзакция"}, // a letter left out, changed
+        {"нормализацция", "нормализация"}, {"трназакция", "транзакция"}, // one added, two swapped
+        {"транзакция", ""}, {"зюзюблик", ""}, {"бд", ""}, // known; nothing near; too short to guess
     };
     for (const auto& row : rows)
         EXPECT_EQ(index.suggestion(QString::fromUtf8(row.typed)), QString::fromUtf8(row.offered)) << row.typed;

@@ -22,9 +22,7 @@ protected:
 
     qint64 rowsOf(const QString& fio)
     {
-        Connection check;
-        check.setServer(connection.server());
-        return check.execute({QStringLiteral("SELECT count(*) FROM rezult WHERE fio = ?"), {fio}}).rows.value(0).value(0).toLongLong();
+        return scalar({QStringLiteral("SELECT count(*) FROM rezult WHERE fio = ?"), {fio}}).toLongLong();
     }
 
     QTemporaryDir folder;

@@ -16,12 +16,14 @@ protected:
         CourseBackendFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        student.setServer(PgTestServer::shared().connection(database, PgTestServer::shared().createLogin(database, "vestron_student")));
-        student.setAttempt(QStringLiteral("attempt-a"));
-        const QString otherLogin = PgTestServer::shared().createLogin(database, "vestron_student");
-        other.setServer(PgTestServer::shared().connection(database, otherLogin));
-        other.setAttempt(QStringLiteral("attempt-b"));
-        teacher.setServer(PgTestServer::shared().connection(database, PgTestServer::shared().createLogin(database, "vestron_teacher")));
+        const auto login = [&](Connection& c, const char* role, const char* attempt) {
+            c.setServer(PgTestServer::shared().connection(database, PgTestServer::shared().createLogin(database, role)));
+            if (attempt)
+                c.setAttempt(QString::fromUtf8(attempt));
+        };
+        login(student, "vestron_student", "attempt-a");
+        login(other, "vestron_student", "attempt-b");
+        login(teacher, "vestron_teacher", nullptr);
     }
 
     QString failure(Connection& login, const SqlText& sql)
@@ -101,16 +103,9 @@ TEST_P(ServerLogins, AttemptsNeverShareASheetOrAnAnswer)
                         {QStringLiteral("1"), 5, login == &student ? QStringLiteral("A") : QStringLiteral("B")}});
         AnswerLog::record(*login, {"Иванов", "ИС-1", "s"}, 1, login == &student ? "A" : "B");
     }
-    const struct {
-        const char* sql;
-        qint64 changed;
-    } rows[] = {
-        {"UPDATE testing SET otv = 'E' WHERE otv = 'B'", 0},
-        {"DELETE FROM testing WHERE otv = 'B'", 0},
-        {"UPDATE otvety SET otv = 'E' WHERE otv = 'B'", 0},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(student.execute(QString::fromUtf8(row.sql)).changed, row.changed) << row.sql;
+    for (const char* sql : {"UPDATE testing SET otv = 'E' WHERE otv = 'B'", "DELETE FROM testing WHERE otv = 'B'",
+                            "UPDATE otvety SET otv = 'E' WHERE otv = 'B'"})
+        EXPECT_EQ(student.execute(QString::fromUtf8(sql)).changed, 0) << sql;
     EXPECT_EQ(student.execute(QStringLiteral("SELECT otv FROM testing")).rows.size(), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT string_agg(otv, '' ORDER BY otv) FROM testing")).toString(), QStringLiteral("AB"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT string_agg(otv, '' ORDER BY otv) FROM otvety WHERE fio = 'Иванов'")).toString(),

@@ -1,29 +1,7 @@
-#include "common/PgTestServer.h"
-#include "common/TestDatabase.h"
-#include "data/Connection.h"
+#include "data/CourseBackendFixture.h"
 #include "data/CourseSchema.h"
-#include "data/ServerSetup.h"
-
-#include <gtest/gtest.h>
-
-#include <QTextStream>
 
 namespace {
-
-struct SetupRun {
-    ServerSetup::ExitCode code;
-    QString out;
-    QString err;
-};
-
-SetupRun setUp(const QString& connection, const QString& file)
-{
-    SetupRun run{};
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.code = ServerSetup::run(connection, file, out, err);
-    return run;
-}
 
 qint64 count(Connection& connection, const QString& table)
 {
@@ -39,7 +17,7 @@ TEST(ServerSetup, CopiesEveryTableOfTheFileThenRefusesASecondTime)
                              "INSERT INTO result (fio, data, kol, ocenka) VALUES ('Петров', '2026-01-02', 20, '5');"
                              "INSERT INTO otvety VALUES ('Иванов', 'ИС-1', 'a', 1, 'A', 1);"));
     const QString database = server.createDatabase();
-    const SetupRun first = setUp(server.connection(database), file.file());
+    const SetupRun first = runSetup(server.connection(database), file.file());
     ASSERT_EQ(first.code, ServerSetup::Done) << first.err.toStdString();
     EXPECT_TRUE(first.out.contains(QStringLiteral("vestron_student"))) << "it says what it did";
 
@@ -51,7 +29,7 @@ TEST(ServerSetup, CopiesEveryTableOfTheFileThenRefusesASecondTime)
     EXPECT_EQ(course.execute(QStringLiteral("SELECT pas FROM params")).rows.value(0).value(0).toLongLong(), 1234);
 
     course.execute(QStringLiteral("UPDATE params SET vrem = 99"));
-    const SetupRun second = setUp(server.connection(database), file.file());
+    const SetupRun second = runSetup(server.connection(database), file.file());
     EXPECT_EQ(second.code, ServerSetup::CourseExists);
     EXPECT_TRUE(second.err.contains(QStringLiteral("уже есть курс"))) << second.err.toStdString();
     EXPECT_EQ(course.execute(QStringLiteral("SELECT vrem FROM params")).rows.value(0).value(0).toLongLong(), 99)
@@ -74,7 +52,7 @@ TEST(ServerSetup, FailureLeavesTheDatabaseEmpty)
         {"nothing listens there", QStringLiteral("host=/nonexistent port=1 dbname=x connect_timeout=2"), QString()},
     };
     for (const auto& row : rows) {
-        const SetupRun run = setUp(row.connection, row.file);
+        const SetupRun run = runSetup(row.connection, row.file);
         EXPECT_EQ(run.code, ServerSetup::Failed) << row.name;
         EXPECT_FALSE(run.err.isEmpty()) << row.name;
     }

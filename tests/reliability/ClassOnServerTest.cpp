@@ -42,15 +42,7 @@ Promised promisedBy(const QStringList& lines)
     return promised;
 }
 
-class ClassOnServer : public ::testing::Test
-{
-protected:
-    QVector<QVector<QVariant>> rows(const SqlText& sql) { return course.execute(sql).rows; }
-
-    Connection course;
-};
-
-TEST_F(ClassOnServer, ThirtyStudentsHandInAtOnceAndLoseNothing)
+TEST(ClassOnServer, ThirtyStudentsHandInAtOnceAndLoseNothing)
 {
     VESTRON_REQUIRE_PG_SERVER();
     PgTestServer& server = PgTestServer::shared();
@@ -60,7 +52,9 @@ TEST_F(ClassOnServer, ThirtyStudentsHandInAtOnceAndLoseNothing)
     QTextStream out(&text);
     ASSERT_EQ(ServerSetup::run(server.connection(database), folder.database(), out, out), ServerSetup::Done)
         << text.toStdString();
+    Connection course;
     course.setServer(server.connection(database));
+    const auto rows = [&](const SqlText& sql) { return course.execute(sql).rows; };
     // Three logins for thirty students: a lab may well share one login among many PCs.
     const QStringList logins = {server.createLogin(database, "vestron_student"), server.createLogin(database, "vestron_student"),
                                 server.createLogin(database, "vestron_student")};

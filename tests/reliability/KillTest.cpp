@@ -27,13 +27,6 @@ Phase phaseOf(const QStringList& lines)
     return lines.contains(QStringLiteral("STARTING")) ? MakingWindows : BeforeWindows;
 }
 
-// How long the last run that reached its work took to show each start-up line, measured
-// from its start: a start-up kill is aimed between them.
-struct StartUpTimes {
-    qint64 starting = 0;
-    qint64 ready = 0;
-};
-
 int setting(const char* name, int fallback)
 {
     bool ok = false;
@@ -50,7 +43,10 @@ TEST(KillTest, EveryRowWrittenBeforeAKillSurvivesAndNothingIsHalfWritten)
     ResultRows promised;
     std::array<int, PhaseCount> landed{};
     int aimedAtStartUp = 0;
-    StartUpTimes times;
+    // When the last run that reached its work showed each start-up line, from its start:
+    // a start-up kill is aimed between them.
+    qint64 startingAt = 0;
+    qint64 readyAt = 0;
 
     for (int kill = 0; kill < kills; ++kill) {
         const QString tag = QStringLiteral("k%1").arg(kill);
@@ -60,17 +56,17 @@ TEST(KillTest, EveryRowWrittenBeforeAKillSurvivesAndNothingIsHalfWritten)
         DriverRun run(folder.path(), {tag, QString::number(random()), QStringLiteral("0")});
         // One kill in seven is aimed at the making of the windows and the connections, once
         // a run has shown how long that takes.
-        const bool duringStartUp = random() % 7 == 0 && times.ready > 0;
+        const bool duringStartUp = random() % 7 == 0 && readyAt > 0;
         int delay = 0;
         if (duringStartUp) {
             ++aimedAtStartUp;
-            const qint64 span = std::max<qint64>(1, times.ready - times.starting);
-            delay = int(times.starting + qint64(random() % quint64(span)));
+            const qint64 span = std::max<qint64>(1, readyAt - startingAt);
+            delay = int(startingAt + qint64(random() % quint64(span)));
         } else {
             ASSERT_TRUE(run.waitForLine(QStringLiteral("STARTING"), 120000)) << run.errors().toStdString();
-            const qint64 starting = clock.elapsed();
+            startingAt = clock.elapsed();
             ASSERT_TRUE(run.waitForLine(QStringLiteral("READY"), 120000)) << run.errors().toStdString();
-            times = {starting, clock.elapsed()};
+            readyAt = clock.elapsed();
             delay = int(random() % 2500);
         }
         ASSERT_TRUE(run.runFor(duringStartUp ? int(std::max<qint64>(0, delay - clock.elapsed())) : delay))
