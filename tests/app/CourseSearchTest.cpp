@@ -42,10 +42,11 @@ protected:
     }
 
     // Searches run off the window's thread: the answer is waited for.
+    void waitForSearch() { ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isSearching(); }, 10000)); }
     void search(const QString& text)
     {
         field->setText(text);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isSearching(); }, 10000)) << text.toStdString();
+        waitForSearch();
     }
 
     QStringList documents() const
@@ -99,7 +100,7 @@ TEST_F(CourseSearchTest, ResultsFollowTheTypingBestFirst)
 {
     openSearch();
     type(field, QStringLiteral("нормал"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isSearching(); }, 10000));
+    waitForSearch();
     ASSERT_GT(results->count(), 0);
     EXPECT_EQ(documents().front(), QStringLiteral("text/lec10.htm"));
     EXPECT_TRUE(titleOf(0).contains(QStringLiteral("Лекция 10. Функциональные зависимости и нормализация")));
@@ -237,7 +238,7 @@ TEST_F(CourseSearchTest, NothingFoundOffersTheNearestWordOfTheCourse)
     // A click on the offer searches for it.
     const QString link = status->text().section(QLatin1Char('"'), 1, 1);
     emit status->linkActivated(link);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isSearching(); }, 10000));
+    waitForSearch();
     EXPECT_EQ(field->text(), QStringLiteral("транзакция"));
     EXPECT_GT(results->count(), 0);
 }

@@ -173,7 +173,8 @@ TEST_F(TForm3ScrollTest, RemovingTheSkinScrollsHomeAndFreesTheBars)
 
 // Larger than designed, the document and the topic panel take the extra room, the topic
 // group takes the extra width and «Презентация» keeps to the right edge; no bar shows
-// that the designed controls would not need.
+// that the designed controls would not need. A window scrolled while small and then made
+// large grows from home, and made small again it is not scrolled.
 TEST_F(TForm3ScrollTest, ALargerWindowGivesItsRoomToTheDocument)
 {
     const auto rect = [&](const char* name) { return Form3->findChild<QWidget*>(QString::fromLatin1(name))->geometry(); };
@@ -182,52 +183,44 @@ TEST_F(TForm3ScrollTest, ALargerWindowGivesItsRoomToTheDocument)
         bool vertical;
         // From the client's right and bottom edges (less a bar) to the document's.
         int rightGap, bottomGap;
+        bool scrollAfter = false;
     } rows[] = {
         {{891, 690}, false, 10, 19},
         {{1200, 900}, false, 10, 19},
         {{1600, 1200}, false, 10, 19},
         {{1200, 600}, true, 10, 554 - 625},
+        {{800, 600}, true, 792 - 873 - 16, 536 - 625 - 16, true},
+        {{1000, 800}, false, 10, 19},
         {{800, 600}, true, 792 - 873 - 16, 536 - 625 - 16},
         {{891, 690}, false, 10, 19},
     };
     for (const auto& row : rows) {
         Form3->resize(row.outer);
         SCOPED_TRACE(QStringLiteral("%1 × %2").arg(row.outer.width()).arg(row.outer.height()).toStdString());
-        const QSize size = client->size();
+        const bool grown = row.outer.width() > 891;
         EXPECT_EQ(bars->VertBar() != nullptr, row.vertical);
-        if (row.outer.width() > 891)
+        if (grown)
             EXPECT_EQ(bars->HorzBar(), nullptr);
         const QRect document = rect("WebBrowser1");
-        const int bar = row.vertical ? 16 : 0;
+        const int vertBar = row.vertical ? 16 : 0;
         const int horzBar = bars->HorzBar() ? 16 : 0;
-        EXPECT_EQ(size.width() - bar - (document.right() + 1), row.rightGap);
-        EXPECT_EQ(size.height() - horzBar - (document.bottom() + 1), row.bottomGap);
-        EXPECT_EQ(document.topLeft(), QPoint(8, 80));
+        EXPECT_EQ(client->width() - vertBar - (document.right() + 1), row.rightGap);
+        EXPECT_EQ(client->height() - horzBar - (document.bottom() + 1), row.bottomGap);
         EXPECT_EQ(rect("sPanel1"), document);
         EXPECT_EQ(rect("sBitBtn1").right(), document.right()) << "the button keeps to the right edge";
         EXPECT_EQ(rect("sGroupBox1").right() + 8, rect("sBitBtn1").left());
         EXPECT_EQ(rect("sComboBox1").width(), rect("sGroupBox1").width() - 16);
+        // Not scrolled: only the button's left edge moves, with the growth.
+        for (const auto& [control, place] : home)
+            EXPECT_EQ(control->pos(), QPoint(grown && control->objectName() == "sBitBtn1" ? control->x() : place.x(), place.y()))
+                << control->objectName().toStdString();
+        if (row.scrollAfter) {
+            ASSERT_TRUE(bars->HorzBar() && bars->VertBar());
+            bars->HorzBar()->SetPosition(40);
+            bars->VertBar()->SetPosition(30);
+            expectControlsAt({-40, -30}, "scrolled");
+        }
     }
-    EXPECT_EQ(rect("WebBrowser1"), QRect(8, 80, 865, 545)) << "back at the designed size";
-}
-
-// A window scrolled while small and then made large shows every control in its grown place.
-TEST_F(TForm3ScrollTest, AScrolledWindowMadeLargeGrowsFromHome)
-{
-    Form3->resize(800, 600);
-    ASSERT_TRUE(bars->HorzBar() && bars->VertBar());
-    bars->HorzBar()->SetPosition(40);
-    bars->VertBar()->SetPosition(30);
-    expectControlsAt({-40, -30}, "scrolled");
-    Form3->resize(1000, 800);
-    EXPECT_EQ(bars->HorzBar(), nullptr);
-    EXPECT_EQ(bars->VertBar(), nullptr);
-    QWidget* document = Form3->findChild<QWidget*>(QStringLiteral("WebBrowser1"));
-    EXPECT_EQ(document->geometry(), QRect(8, 80, 865 + 1000 - 891, 545 + 800 - 690));
-    QWidget* button = Form3->findChild<QWidget*>(QStringLiteral("sBitBtn1"));
-    EXPECT_EQ(button->geometry(), QRect(704 + 1000 - 891, 8, 169, 65));
-    Form3->resize(800, 600);
-    expectControlsAt({0, 0}, "small again, not scrolled");
 }
 
 } // namespace

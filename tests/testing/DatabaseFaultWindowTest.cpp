@@ -107,21 +107,27 @@ TEST_F(FixedTestFaultTest, AHandInAfterTheFileWasDeletedIsRefusedAndTheWindowGoe
 
 class TimedTestFaultTest : public TimedTestFixture
 {
+protected:
+    // Two of three questions answered right, handed in while another connection holds the
+    // database; keepOpen answers the question that follows the failed store.
+    void handInWhileBusy(bool keepOpen)
+    {
+        setParams(QStringLiteral("10"), QStringLiteral("3"));
+        addQuestions(3);
+        TimedTestFio = QStringLiteral("Орлова");
+        TimedTestGruppa = QStringLiteral("ИС-21");
+        ASSERT_TRUE(startTest());
+        answerAll([](int position) { return position != 2; });
+        exec(QStringLiteral("BEGIN IMMEDIATE"));
+        dialogs.yesNoAnswers.push_back(true);
+        dialogs.yesNoAnswers.push_back(keepOpen);
+        button("Button4")->click();
+    }
 };
 
 TEST_F(TimedTestFaultTest, AResultThatCannotBeStoredKeepsTheTestOpenUntilItCanBe)
 {
-    setParams(QStringLiteral("10"), QStringLiteral("3"));
-    addQuestions(3);
-    TimedTestFio = QStringLiteral("Орлова");
-    TimedTestGruppa = QStringLiteral("ИС-21");
-    ASSERT_TRUE(startTest());
-    answerAll([](int position) { return position != 2; });
-
-    exec(QStringLiteral("BEGIN IMMEDIATE"));
-    dialogs.yesNoAnswers.push_back(true);
-    dialogs.yesNoAnswers.push_back(true); // keep the test open
-    button("Button4")->click();
+    ASSERT_NO_FATAL_FAILURE(handInWhileBusy(true));
     ASSERT_FALSE(dialogs.boxes.isEmpty());
     const auto error = std::find_if(dialogs.boxes.begin(), dialogs.boxes.end(),
                                     [](const auto& box) { return box.icon == Dialogs::Icon::Error; });
@@ -141,17 +147,7 @@ TEST_F(TimedTestFaultTest, AResultThatCannotBeStoredKeepsTheTestOpenUntilItCanBe
 // finish the test instead of holding it open until the program ends.
 TEST_F(TimedTestFaultTest, AStoreThatKeepsFailingLetsTheStudentFinish)
 {
-    setParams(QStringLiteral("10"), QStringLiteral("3"));
-    addQuestions(3);
-    TimedTestFio = QStringLiteral("Орлова");
-    TimedTestGruppa = QStringLiteral("ИС-21");
-    ASSERT_TRUE(startTest());
-    answerAll([](int) { return true; });
-
-    exec(QStringLiteral("BEGIN IMMEDIATE"));
-    dialogs.yesNoAnswers.push_back(true);
-    dialogs.yesNoAnswers.push_back(false); // finish without the record
-    button("Button4")->click();
+    ASSERT_NO_FATAL_FAILURE(handInWhileBusy(false));
     exec(QStringLiteral("COMMIT"));
     EXPECT_FALSE(form->isTestRunning());
     EXPECT_EQ(number(QStringLiteral("SELECT count(*) FROM rezult")), 0);
